@@ -1,0 +1,12 @@
+#pragma once
+
+#include "conversion/conversion_outcome.hpp"
+
+#include <string_view>
+
+namespace quennarix {
+
+// The "<" button: hexadecimal seconds (0 to FFFF) to "mm:ss".
+ConversionOutcome ConvertHexToTime(std::u16string_view hexText);
+
+} // namespace quennarix
