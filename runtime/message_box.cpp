@@ -1,0 +1,15 @@
+#include "runtime/message_box.hpp"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+
+namespace quennarix::runtime {
+
+void showMessageBox(QWidget *parent, const QString &message)
+{
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), message,
+                    QMessageBox::Ok, parent);
+    box.exec();
+}
+
+} // namespace quennarix::runtime

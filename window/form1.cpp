@@ -1,0 +1,138 @@
+#include "window/form1.hpp"
+
+#include "conversion/hex_to_time.hpp"
+#include "conversion/time_to_hex.hpp"
+#include "runtime/message_box.hpp"
+#include "window/form_layout.hpp"
+
+#include <QFont>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStringView>
+
+#include <limits>
+#include <utility>
+#include <variant>
+
+namespace quennarix {
+
+namespace {
+
+QFont fontFor(const layout::FontSpec &spec, const QFont &inherited)
+{
+    QFont font = inherited;
+    font.setFamily(QString::fromLatin1(spec.family));
+    font.setPointSizeF(spec.pointSize);
+    font.setWeight(static_cast<QFont::Weight>(spec.weight));
+    return font;
+}
+
+void registerFontSubstitutes()
+{
+#ifndef _WIN32
+    static const bool registered = [] {
+        QFont::insertSubstitution(QString::fromLatin1(layout::kDesignFamily),
+                                  QString::fromLatin1(layout::kDesignFamilySubstitute));
+        return true;
+    }();
+    (void)registered;
+#endif
+}
+
+QWidget *createControl(const layout::ControlSpec &spec, QWidget *parent)
+{
+    const QString caption = QString::fromLatin1(spec.caption);
+    QWidget *control = nullptr;
+    switch (spec.kind) {
+    case layout::ControlKind::Label: {
+        auto *label = new QLabel(caption, parent);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        control = label;
+        break;
+    }
+    case layout::ControlKind::TextBox: {
+        auto *box = new QLineEdit(parent);
+        box->setMaxLength(std::numeric_limits<int>::max());
+        control = box;
+        break;
+    }
+    case layout::ControlKind::PushButton: {
+        auto *button = new QPushButton(caption, parent);
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        button->setToolTip(QString::fromLatin1(spec.accessibleName));
+        control = button;
+        break;
+    }
+    }
+    control->setObjectName(QString::fromLatin1(spec.name));
+    control->setGeometry(spec.left, spec.top, spec.width, spec.height);
+    if (spec.font.family != nullptr)
+        control->setFont(fontFor(spec.font, parent->font()));
+    if (spec.accessibleName != nullptr)
+        control->setAccessibleName(QString::fromLatin1(spec.accessibleName));
+    return control;
+}
+
+QString toQString(std::u16string_view text)
+{
+    return QStringView(text.data(), static_cast<qsizetype>(text.size())).toString();
+}
+
+} // namespace
+
+Form1::Form1(QWidget *parent) : Form1(runtime::showMessageBox, parent) {}
+
+Form1::Form1(ShowMessage showMessage, QWidget *parent)
+    : QWidget(parent), m_showMessage(std::move(showMessage))
+{
+    registerFontSubstitutes();
+    setWindowTitle(QString::fromLatin1(layout::kWindowCaption));
+    setFixedSize(layout::kClientWidth, layout::kClientHeight);
+    setFont(fontFor(layout::kWindowFont, font()));
+    buildControls();
+
+    connect(m_command1, &QPushButton::clicked, this, &Form1::Command1Click);
+    connect(m_command2, &QPushButton::clicked, this, &Form1::Command2Click);
+    m_text1->setFocus();
+}
+
+void Form1::buildControls()
+{
+    QWidget *previous = nullptr;
+    for (const layout::ControlSpec &spec : layout::kControls) {
+        QWidget *control = createControl(spec, this);
+        if (control->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (previous != nullptr)
+            setTabOrder(previous, control);
+        previous = control;
+    }
+    m_text1 = findChild<QLineEdit *>(QStringLiteral("Text1"));
+    m_text2 = findChild<QLineEdit *>(QStringLiteral("Text2"));
+    m_command1 = findChild<QPushButton *>(QStringLiteral("Command1"));
+    m_command2 = findChild<QPushButton *>(QStringLiteral("Command2"));
+    findChild<QLabel *>(QStringLiteral("Label2"))->setBuddy(m_text1);
+    findChild<QLabel *>(QStringLiteral("Label3"))->setBuddy(m_text2);
+}
+
+void Form1::Command1Click()
+{
+    apply(ConvertHexToTime(m_text2->text().toStdU16String()), m_text1);
+}
+
+void Form1::Command2Click()
+{
+    apply(ConvertTimeToHex(m_text1->text().toStdU16String()), m_text2);
+}
+
+void Form1::apply(const ConversionOutcome &outcome, QLineEdit *target)
+{
+    if (const auto *text = std::get_if<TargetText>(&outcome))
+        target->setText(toQString(text->text));
+    else
+        m_showMessage(this, toQString(std::get<Message>(outcome).text));
+}
+
+} // namespace quennarix

@@ -1,0 +1,21 @@
+#include "runtime/application.hpp"
+#include "version.hpp"
+#include "window/form1.hpp"
+
+namespace {
+
+std::unique_ptr<QWidget> createForm1()
+{
+    return std::make_unique<quennarix::Form1>();
+}
+
+constexpr quennarix::runtime::ProjectHeader kProject{
+    "Project1", "quennarix", QUENNARIX_VERSION, ":/icons/quennarix", createForm1,
+};
+
+} // namespace
+
+int main(int, char **argv)
+{
+    return quennarix::runtime::start(argv[0], kProject);
+}
