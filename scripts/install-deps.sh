@@ -4,8 +4,18 @@
 set -euo pipefail
 
 packages=(
+    # build
     cmake ninja-build make g++ pkg-config
+    # the window
+    qt6-base-dev libxcb1-dev fonts-liberation2
+    # unit tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev
+    # the real program on a virtual X server, read through accessibility
+    xvfb xdotool x11-utils dbus-daemon at-spi2-core python3 python3-pyatspi python3-xlib
+    # resources and packaging checks
+    binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev file
+    # screenshot and icon scripts
+    python3-pil librsvg2-bin
 )
 
 missing=()

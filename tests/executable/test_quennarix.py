@@ -1,0 +1,165 @@
+#!/usr/bin/python3
+"""The real program on a real X server (Xvfb), driven with real X input.
+
+Usage: dbus-run-session -- test_quennarix.py PATH/TO/quennarix
+The session bus carries the accessibility bus, through which the boxes are read.
+"""
+import os
+import subprocess
+import sys
+import time
+import unittest
+
+import pyatspi
+from Xlib import X, display, protocol
+
+PROGRAM = None
+
+
+def wait_for(condition, what, timeout=10.0):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        result = condition()
+        if result:
+            return result
+        time.sleep(0.05)
+    raise AssertionError(f"timed out waiting for {what}")
+
+
+def xdotool(*args):
+    return subprocess.run(["xdotool", *map(str, args)], check=True, capture_output=True,
+                          text=True).stdout.strip()
+
+
+def visible_window_named(name):
+    """xdotool matches names without regard to case, so compare exactly here."""
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{name}$"],
+                           capture_output=True, text=True).stdout.split()
+    exact = [w for w in found if xdotool("getwindowname", w) == name]
+    return exact[0] if exact else None
+
+
+def client_size(window):
+    info = subprocess.run(["xwininfo", "-id", window], check=True, capture_output=True,
+                          text=True).stdout
+    fields = dict(line.strip().split(":", 1) for line in info.splitlines() if ":" in line)
+    return int(fields["Width"]), int(fields["Height"])
+
+
+def accessible(role, name):
+    """The first accessible object of the program with this role and name."""
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == "quennarix":
+            match = pyatspi.findDescendant(
+                app, lambda node: node.getRoleName() == role and node.name == name)
+            if match is not None:
+                return match
+    return None
+
+
+def text_of(node):
+    return node.queryText().getText(0, -1)
+
+
+def send_wm_delete(window_id):
+    connection = display.Display()
+    window = connection.create_resource_object("window", int(window_id))
+    protocols = connection.intern_atom("WM_PROTOCOLS")
+    delete = connection.intern_atom("WM_DELETE_WINDOW")
+    event = protocol.event.ClientMessage(window=window, client_type=protocols,
+                                         data=(32, [delete, X.CurrentTime, 0, 0, 0]))
+    window.send_event(event, event_mask=X.NoEventMask)
+    connection.flush()
+    connection.close()
+
+
+class RunningProgram(unittest.TestCase):
+    """One program started once; the steps run in the order of their names."""
+
+    @classmethod
+    def setUpClass(cls):
+        read_end, write_end = os.pipe()
+        cls.xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "800x600x24", "-nolisten", "tcp"],
+            pass_fds=[write_end], stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        with os.fdopen(read_end) as number:
+            os.environ["DISPLAY"] = ":" + number.readline().strip()
+        os.environ.pop("WAYLAND_DISPLAY", None)
+        os.environ.pop("QT_QPA_PLATFORM", None)
+        os.environ["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
+        pyatspi.Registry.getDesktop(0)  # brings the accessibility bus up before the program
+        cls.program = subprocess.Popen([PROGRAM], stderr=subprocess.PIPE, text=True)
+        cls.window = wait_for(lambda: visible_window_named("Quennarix"), "the main window")
+
+    @classmethod
+    def tearDownClass(cls):
+        if cls.program.poll() is None:
+            cls.program.kill()
+            cls.program.wait()
+        cls.xvfb.terminate()
+        cls.xvfb.wait()
+
+    def click(self, x, y):
+        xdotool("mousemove", "--window", self.window, x, y, "click", "1")
+
+    def test_1_window_has_its_caption_and_client_area(self):
+        self.assertEqual(client_size(self.window), (471, 296))
+
+    def test_2_focus_starts_in_the_time_box(self):
+        xdotool("windowfocus", "--sync", self.window)
+        time_box = wait_for(lambda: accessible("text", "Time (XX:XX)"), "the time box")
+        wait_for(lambda: time_box.getState().contains(pyatspi.STATE_FOCUSED), "focus in the time box")
+
+    def test_3_hex_to_time_by_keyboard_and_mouse(self):
+        self.click(364, 184)  # the hex box
+        xdotool("type", "5A")
+        self.click(220, 184)  # "<"
+        time_box = accessible("text", "Time (XX:XX)")
+        wait_for(lambda: text_of(time_box) == "01:30", "01:30 in the time box")
+        self.assertEqual(text_of(accessible("text", "Hex")), "5A")
+
+    def test_4_empty_hex_box_gets_a_message(self):
+        self.click(364, 184)
+        xdotool("key", "ctrl+a", "BackSpace")
+        self.click(220, 184)
+        box = wait_for(lambda: visible_window_named("quennarix"), "the message box")
+        alert = wait_for(lambda: accessible("alert", "quennarix"), "the message box's alert")
+        labels = [node.name for node in pyatspi.findAllDescendants(
+            alert, lambda node: node.getRoleName() == "label" and node.name)]
+        buttons = [node.name for node in pyatspi.findAllDescendants(
+            alert, lambda node: node.getRoleName() == "push button")]
+        self.assertEqual(labels, ["Please enter hex value"])
+        self.assertEqual(buttons, ["OK"])
+        xdotool("windowfocus", "--sync", box)
+        xdotool("key", "Return")
+        wait_for(lambda: visible_window_named("quennarix") is None, "the message box to close")
+        self.assertEqual(text_of(accessible("text", "Time (XX:XX)")), "01:30")
+
+    def test_5_closing_the_window_ends_the_program(self):
+        send_wm_delete(self.window)
+        self.assertEqual(self.program.wait(timeout=10), 0)
+
+
+class WithoutDisplay(unittest.TestCase):
+    def run_program(self, **environment):
+        env = {k: v for k, v in os.environ.items()
+               if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+        env.update(environment)
+        return subprocess.run([PROGRAM], env=env, capture_output=True, text=True, timeout=30)
+
+    def assert_one_line_and_status_1(self, result, naming):
+        self.assertEqual(result.returncode, 1)
+        self.assertEqual(len(result.stderr.splitlines()), 1, result.stderr)
+        self.assertIn(naming, result.stderr)
+
+    def test_no_display_variable(self):
+        self.assert_one_line_and_status_1(self.run_program(), "DISPLAY")
+
+    def test_display_without_a_server(self):
+        self.assert_one_line_and_status_1(self.run_program(DISPLAY=":249"), ":249")
+
+
+if __name__ == "__main__":
+    PROGRAM = os.path.abspath(sys.argv.pop(1))
+    unittest.main(verbosity=2)

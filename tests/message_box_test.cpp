@@ -1,0 +1,51 @@
+#include "runtime/message_box.hpp"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace quennarix::runtime {
+namespace {
+
+struct SeenBox
+{
+    bool found = false;
+    bool modal = false;
+    QString text;
+    QString title;
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::Icon icon = QMessageBox::Information;
+};
+
+// Reads the box that is up and presses its OK button, as a user would.
+void inspectAndDismiss(SeenBox &seen)
+{
+    auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+    if (box == nullptr)
+        return QTimer::singleShot(10, [&seen] { inspectAndDismiss(seen); });
+    seen = {true,          box->isModal(),       box->text(),
+            box->windowTitle(), box->standardButtons(), box->icon()};
+    box->button(QMessageBox::Ok)->click();
+}
+
+TEST(MessageBox, ShowsTheMessageWithOnlyOkAndTheApplicationTitle)
+{
+    SeenBox seen;
+    QTimer::singleShot(0, [&seen] { inspectAndDismiss(seen); });
+    QWidget parent;
+    parent.show();
+    showMessageBox(&parent, QStringLiteral("Please enter hex value"));
+
+    ASSERT_TRUE(seen.found);
+    EXPECT_TRUE(seen.modal);
+    EXPECT_EQ(seen.text, QStringLiteral("Please enter hex value"));
+    EXPECT_EQ(seen.title, QStringLiteral("quennarix"));
+    EXPECT_EQ(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
+}
+
+} // namespace
+} // namespace quennarix::runtime
