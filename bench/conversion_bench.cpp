@@ -1,9 +1,8 @@
 #include "conversion/hex_to_time.hpp"
 #include "conversion/time_to_hex.hpp"
 
-#include <benchmark/benchmark.h>
-
 #include <atomic>
+#include <benchmark/benchmark.h>
 #include <cstdlib>
 #include <new>
 #include <string>

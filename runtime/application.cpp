@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QIcon>
 #include <QWidget>
-
 #include <cstdio>
 
 namespace quennarix::runtime {

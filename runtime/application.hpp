@@ -10,7 +10,7 @@ namespace quennarix::runtime {
 struct ProjectHeader
 {
     const char *projectName;
-    const char *title;   // the application's name, shown on its message boxes
+    const char *title; // the application's name, shown on its message boxes
     const char *version;
     const char *iconPath; // a Qt resource path prefix; sizes are appended as "-16.png" and so on
     std::unique_ptr<QWidget> (*createStartupForm)();

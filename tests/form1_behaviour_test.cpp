@@ -67,13 +67,16 @@ TEST_P(Form1Messages, ShowOneMessageAndLeaveBothBoxes)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, Form1Messages,
-    ::testing::Values(
-        MessageRow{"EmptyHexBox", "", "", "Command1", "Please enter hex value"},
-        MessageRow{"EmptyTimeBox", "", "", "Command2", "Please enter time value"},
-        MessageRow{"EmptyHexBoxBesideATime", "01:30", "", "Command1", "Please enter hex value"},
-        MessageRow{"HexThatIsNoNumber", "01:30", "XYZ", "Command1", "Please enter a valid hex value"},
-        MessageRow{"TimeWithoutColon", "130", "005A", "Command2", "Please enter a valid time value"},
-        MessageRow{"TimeWithTwoColons", "1:2:3", "", "Command2", "Please enter a valid time value"}),
+    ::testing::Values(MessageRow{"EmptyHexBox", "", "", "Command1", "Please enter hex value"},
+                      MessageRow{"EmptyTimeBox", "", "", "Command2", "Please enter time value"},
+                      MessageRow{"EmptyHexBoxBesideATime", "01:30", "", "Command1",
+                                 "Please enter hex value"},
+                      MessageRow{"HexThatIsNoNumber", "01:30", "XYZ", "Command1",
+                                 "Please enter a valid hex value"},
+                      MessageRow{"TimeWithoutColon", "130", "005A", "Command2",
+                                 "Please enter a valid time value"},
+                      MessageRow{"TimeWithTwoColons", "1:2:3", "", "Command2",
+                                 "Please enter a valid time value"}),
     testing::RowName());
 
 struct KeyRow
@@ -120,7 +123,8 @@ TEST_F(Form1Fixture, HundredThousandCharactersArePastedWholeAndConverted)
 
     click("Command1");
     click("Command2");
-    EXPECT_EQ(messages, (QStringList{"Please enter a valid hex value", "Please enter a valid time value"}));
+    EXPECT_EQ(messages,
+              (QStringList{"Please enter a valid hex value", "Please enter a valid time value"}));
 
     text2()->setText(QString(kLength - 2, QLatin1Char('0')) + QStringLiteral("5A"));
     click("Command1");

@@ -7,9 +7,7 @@
 #include <QPushButton>
 #include <QStringList>
 #include <QTest>
-
 #include <gtest/gtest.h>
-
 #include <memory>
 
 namespace quennarix::testing {
@@ -27,8 +25,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     }
 
-    template <class Widget = QWidget>
-    Widget *control(const char *name) const
+    template <class Widget = QWidget> Widget *control(const char *name) const
     {
         auto *widget = form->findChild<Widget *>(QString::fromLatin1(name));
         EXPECT_NE(widget, nullptr) << name;

@@ -4,7 +4,6 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
-
 #include <ostream>
 
 namespace quennarix {
@@ -71,15 +70,22 @@ TEST_P(Form1Controls, StandWhereTheyBelong)
 INSTANTIATE_TEST_SUITE_P(
     Table, Form1Controls,
     ::testing::Values(
-        ControlRow{"Label1", "QLabel", "Quennarix", {32, 32, 433, 25}, 0, "MS Sans Serif", 700, 13.5},
+        ControlRow{
+            "Label1", "QLabel", "Quennarix", {32, 32, 433, 25}, 0, "MS Sans Serif", 700, 13.5},
         ControlRow{"Text1", "QLineEdit", "", {72, 168, 121, 33}, 1, nullptr, 0, 0},
         ControlRow{"Label2", "QLabel", "Time (XX:XX)", {72, 152, 65, 17}, 2, nullptr, 0, 0},
         ControlRow{"Text2", "QLineEdit", "", {304, 168, 121, 33}, 3, nullptr, 0, 0},
         ControlRow{"Label3", "QLabel", "Hex", {304, 152, 73, 17}, 4, nullptr, 0, 0},
         ControlRow{"Command1", "QPushButton", "<", {200, 168, 41, 33}, 5, "MS Sans Serif", 700, 24},
         ControlRow{"Command2", "QPushButton", ">", {256, 168, 41, 33}, 6, "MS Sans Serif", 700, 24},
-        ControlRow{"Label4", "QLabel", "Made by the Quennarix authors", {56, 272, 377, 17}, 7,
-                   nullptr, 0, 0}),
+        ControlRow{"Label4",
+                   "QLabel",
+                   "Made by the Quennarix authors",
+                   {56, 272, 377, 17},
+                   7,
+                   nullptr,
+                   0,
+                   0}),
     testing::RowName());
 
 TEST_P(Form1Controls, ShowTheirWholeCaption)
@@ -96,8 +102,10 @@ TEST_P(Form1Controls, ShowTheirWholeCaption)
     // A button's glyph only has to fit the face; a label needs its whole line.
     const QSize needed = isButton ? metrics.tightBoundingRect(caption).size()
                                   : QSize(metrics.horizontalAdvance(caption), metrics.height());
-    EXPECT_LE(needed.width(), room.width()) << "in " << QFontInfo(widget->font()).family().toStdString();
-    EXPECT_LE(needed.height(), room.height()) << "in " << QFontInfo(widget->font()).family().toStdString();
+    EXPECT_LE(needed.width(), room.width())
+        << "in " << QFontInfo(widget->font()).family().toStdString();
+    EXPECT_LE(needed.height(), room.height())
+        << "in " << QFontInfo(widget->font()).family().toStdString();
 }
 
 TEST_F(Form1Fixture, WindowHasItsCaptionAndFixedClientArea)
@@ -137,8 +145,7 @@ TEST_P(Form1Accessibility, NamesWhatEachControlDoes)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, Form1Accessibility,
-    ::testing::Values(AccessibleRow{"Text1", "Time (XX:XX)", ""},
-                      AccessibleRow{"Text2", "Hex", ""},
+    ::testing::Values(AccessibleRow{"Text1", "Time (XX:XX)", ""}, AccessibleRow{"Text2", "Hex", ""},
                       AccessibleRow{"Command1", "Convert hex to time", "Convert hex to time"},
                       AccessibleRow{"Command2", "Convert time to hex", "Convert time to hex"}),
     testing::RowName());

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
-
 #include <gtest/gtest.h>
 
 namespace quennarix::runtime {
@@ -26,8 +25,8 @@ void inspectAndDismiss(SeenBox &seen)
     auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
     if (box == nullptr)
         return QTimer::singleShot(10, [&seen] { inspectAndDismiss(seen); });
-    seen = {true,          box->isModal(),       box->text(),
-            box->windowTitle(), box->standardButtons(), box->icon()};
+    seen = {true,       box->isModal(), box->text(), box->windowTitle(), box->standardButtons(),
+            box->icon()};
     box->button(QMessageBox::Ok)->click();
 }
 

@@ -1,5 +1,4 @@
 #include <QApplication>
-
 #include <gtest/gtest.h>
 
 // GoogleTest's main with a QApplication around the tests. Listing the tests

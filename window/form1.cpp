@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStringView>
-
 #include <limits>
 #include <utility>
 #include <variant>
@@ -19,12 +18,12 @@ namespace quennarix {
 
 namespace {
 
-QFont fontFor(const layout::FontSpec &spec, const QFont &inherited)
+QFont fontFor(const layout::FontChoice &entry, const QFont &inherited)
 {
     QFont font = inherited;
-    font.setFamily(QString::fromLatin1(spec.family));
-    font.setPointSizeF(spec.pointSize);
-    font.setWeight(static_cast<QFont::Weight>(spec.weight));
+    font.setFamily(QString::fromLatin1(entry.family));
+    font.setPointSizeF(entry.pointSize);
+    font.setWeight(static_cast<QFont::Weight>(entry.weight));
     return font;
 }
 
@@ -40,11 +39,11 @@ void registerFontSubstitutes()
 #endif
 }
 
-QWidget *createControl(const layout::ControlSpec &spec, QWidget *parent)
+QWidget *createControl(const layout::ControlLayout &entry, QWidget *parent)
 {
-    const QString caption = QString::fromLatin1(spec.caption);
+    const QString caption = QString::fromLatin1(entry.caption);
     QWidget *control = nullptr;
-    switch (spec.kind) {
+    switch (entry.kind) {
     case layout::ControlKind::Label: {
         auto *label = new QLabel(caption, parent);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -61,17 +60,17 @@ QWidget *createControl(const layout::ControlSpec &spec, QWidget *parent)
         auto *button = new QPushButton(caption, parent);
         button->setAutoDefault(false);
         button->setDefault(false);
-        button->setToolTip(QString::fromLatin1(spec.accessibleName));
+        button->setToolTip(QString::fromLatin1(entry.accessibleName));
         control = button;
         break;
     }
     }
-    control->setObjectName(QString::fromLatin1(spec.name));
-    control->setGeometry(spec.left, spec.top, spec.width, spec.height);
-    if (spec.font.family != nullptr)
-        control->setFont(fontFor(spec.font, parent->font()));
-    if (spec.accessibleName != nullptr)
-        control->setAccessibleName(QString::fromLatin1(spec.accessibleName));
+    control->setObjectName(QString::fromLatin1(entry.name));
+    control->setGeometry(entry.left, entry.top, entry.width, entry.height);
+    if (entry.font.family != nullptr)
+        control->setFont(fontFor(entry.font, parent->font()));
+    if (entry.accessibleName != nullptr)
+        control->setAccessibleName(QString::fromLatin1(entry.accessibleName));
     return control;
 }
 
@@ -101,8 +100,8 @@ Form1::Form1(ShowMessage showMessage, QWidget *parent)
 void Form1::buildControls()
 {
     QWidget *previous = nullptr;
-    for (const layout::ControlSpec &spec : layout::kControls) {
-        QWidget *control = createControl(spec, this);
+    for (const layout::ControlLayout &entry : layout::kControls) {
+        QWidget *control = createControl(entry, this);
         if (control->focusPolicy() == Qt::NoFocus)
             continue;
         if (previous != nullptr)

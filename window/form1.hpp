@@ -3,7 +3,6 @@
 #include "conversion/conversion_outcome.hpp"
 
 #include <QWidget>
-
 #include <functional>
 
 class QLineEdit;

@@ -8,14 +8,14 @@ namespace quennarix::layout {
 
 enum class ControlKind { Label, TextBox, PushButton };
 
-struct FontSpec
+struct FontChoice
 {
     const char *family; // nullptr: the window's font
     double pointSize;
     int weight;
 };
 
-struct ControlSpec
+struct ControlLayout
 {
     const char *name;
     ControlKind kind;
@@ -24,7 +24,7 @@ struct ControlSpec
     int top;
     int width;
     int height;
-    FontSpec font;
+    FontChoice font;
     const char *accessibleName; // for screen readers; nullptr where the caption says it all
 };
 
@@ -37,21 +37,21 @@ inline constexpr int kClientHeight = 296;
 // naming it directly spares Qt a search through every installed font.
 inline constexpr const char *kDesignFamily = "MS Sans Serif";
 #ifdef _WIN32
-inline constexpr FontSpec kWindowFont{"MS Sans Serif", 8, 400};
+inline constexpr FontChoice kWindowFont{"MS Sans Serif", 8, 400};
 #else
 inline constexpr const char *kDesignFamilySubstitute = "Liberation Sans";
 // At 8 points "Time (XX:XX)" would be cut in its 65-pixel label.
-inline constexpr FontSpec kWindowFont{"Liberation Sans", 7.5, 400};
+inline constexpr FontChoice kWindowFont{"Liberation Sans", 7.5, 400};
 #endif
 
-inline constexpr FontSpec kOwnFont{nullptr, 0, 0};
-inline constexpr FontSpec kTitleFont{kDesignFamily, 13.5, 700};
-inline constexpr FontSpec kArrowFont{kDesignFamily, 24, 700};
+inline constexpr FontChoice kOwnFont{nullptr, 0, 0};
+inline constexpr FontChoice kTitleFont{kDesignFamily, 13.5, 700};
+inline constexpr FontChoice kArrowFont{kDesignFamily, 24, 700};
 
 using enum ControlKind;
 
 // In tab order.
-inline constexpr std::array<ControlSpec, 8> kControls{{
+inline constexpr std::array<ControlLayout, 8> kControls{{
     {"Label1", Label, "Quennarix", 32, 32, 433, 25, kTitleFont, nullptr},
     {"Text1", TextBox, "", 72, 168, 121, 33, kOwnFont, "Time (XX:XX)"},
     {"Label2", Label, "Time (XX:XX)", 72, 152, 65, 17, kOwnFont, nullptr},
