@@ -1,5 +1,5 @@
 # Thin wrapper over the CMake presets; every target first installs what is missing.
-.PHONY: deps build run test bench screenshot format clean
+.PHONY: deps build run test test-release test-sanitizers test-fuzz bench screenshot format clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -11,8 +11,22 @@ build: deps
 run: build
 	build/release/window/quennarix
 
-test: build
+# Every test: the release build, the same tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer (leak checking on), and a bounded fuzzing run.
+test: test-release test-sanitizers test-fuzz
+
+test-release: build
 	ctest --preset release
+
+test-sanitizers: deps
+	cmake --preset debug
+	cmake --build --preset debug
+	ctest --preset debug
+
+test-fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	ctest --preset fuzz
 
 bench: build
 	build/release/bench/quennarix_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true

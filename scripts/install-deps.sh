@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     # build
-    cmake ninja-build make g++ pkg-config
+    cmake ninja-build make g++ clang libclang-rt-14-dev pkg-config
     # the window
     qt6-base-dev libxcb1-dev fonts-liberation2
     # unit tests and benchmarks

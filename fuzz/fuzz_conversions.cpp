@@ -1,0 +1,121 @@
+// Feeds arbitrary bytes, read as UTF-16, to both conversions and checks that
+// every answer is a fixed message or a well-formed text that converts back.
+#include "conversion/hex_to_time.hpp"
+#include "conversion/messages.hpp"
+#include "conversion/time_to_hex.hpp"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <variant>
+
+namespace {
+
+using namespace quennarix;
+
+void require(bool holds, const char *what)
+{
+    if (!holds) {
+        std::fprintf(stderr, "broken: %s\n", what);
+        std::abort();
+    }
+}
+
+bool isDigit(char16_t c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+int hexValue(char16_t c)
+{
+    if (isDigit(c))
+        return c - u'0';
+    return c >= u'A' && c <= u'F' ? c - u'A' + 10 : -1;
+}
+
+// "mm:ss": two or more minute digits (no leading zero beyond two), two second
+// digits below 60. Gives the total of seconds, or -1 when the form is wrong.
+long secondsOfTime(std::u16string_view time)
+{
+    const std::size_t colon = time.find(u':');
+    if (colon == std::u16string_view::npos || colon < 2 || time.size() != colon + 3)
+        return -1;
+    if (colon > 2 && time[0] == u'0')
+        return -1;
+    long minutes = 0;
+    for (std::size_t i = 0; i < colon; ++i) {
+        if (!isDigit(time[i]) || minutes > 100000)
+            return -1;
+        minutes = minutes * 10 + (time[i] - u'0');
+    }
+    if (!isDigit(time[colon + 1]) || !isDigit(time[colon + 2]))
+        return -1;
+    const long seconds = (time[colon + 1] - u'0') * 10 + (time[colon + 2] - u'0');
+    if (seconds >= 60 || minutes > 1092)
+        return -1;
+    return minutes * 60 + seconds;
+}
+
+// Exactly four upper-case hexadecimal digits, or -1.
+long valueOfHex(std::u16string_view hex)
+{
+    if (hex.size() != 4)
+        return -1;
+    long value = 0;
+    for (const char16_t c : hex) {
+        if (hexValue(c) < 0)
+            return -1;
+        value = value * 16 + hexValue(c);
+    }
+    return value;
+}
+
+void checkHexToTime(std::u16string_view input)
+{
+    const ConversionOutcome outcome = ConvertHexToTime(input);
+    if (const auto *message = std::get_if<Message>(&outcome)) {
+        require(message->text == (input.empty() ? messages::kEnterHexValue
+                                                : messages::kEnterValidHexValue),
+                "'<' gave the wrong message");
+        return;
+    }
+    const std::u16string &time = std::get<TargetText>(outcome).text;
+    const long total = secondsOfTime(time);
+    require(total >= 0 && total <= 0xFFFF, "'<' answered outside mm:ss");
+    const ConversionOutcome back = ConvertTimeToHex(time);
+    require(std::holds_alternative<TargetText>(back) &&
+                valueOfHex(std::get<TargetText>(back).text) == total,
+            "'>' did not read back what '<' wrote");
+}
+
+void checkTimeToHex(std::u16string_view input)
+{
+    const ConversionOutcome outcome = ConvertTimeToHex(input);
+    if (const auto *message = std::get_if<Message>(&outcome)) {
+        require(message->text == (input.empty() ? messages::kEnterTimeValue
+                                                : messages::kEnterValidTimeValue),
+                "'>' gave the wrong message");
+        return;
+    }
+    const std::u16string &hex = std::get<TargetText>(outcome).text;
+    const long value = valueOfHex(hex);
+    require(value >= 0, "'>' answered other than four upper-case hex digits");
+    const ConversionOutcome back = ConvertHexToTime(hex);
+    require(std::holds_alternative<TargetText>(back) &&
+                secondsOfTime(std::get<TargetText>(back).text) == value,
+            "'<' did not read back what '>' wrote");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    // An odd last byte becomes a unit of its own, so odd lengths are tried too.
+    std::u16string text((size + 1) / 2, u'\0');
+    std::memcpy(text.data(), data, size);
+    checkHexToTime(text);
+    checkTimeToHex(text);
+    return 0;
+}
