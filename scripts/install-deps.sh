@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the program need.
 # Idempotent: silent when everything is already there.
+# Extra package names given as arguments are installed too (the start-up benchmark's peers).
 set -euo pipefail
 
 packages=(
@@ -16,6 +17,7 @@ packages=(
     binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev file
     # screenshot and icon scripts
     python3-pil librsvg2-bin
+    "$@"
 )
 
 missing=()

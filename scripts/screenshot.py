@@ -16,7 +16,7 @@ ROOT = pathlib.Path(__file__).resolve().parent.parent
 program = sys.argv[1] if len(sys.argv) > 1 else ROOT / "build/release/window/quennarix"
 
 read_end, write_end = os.pipe()
-xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "640x480x24"],
+xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "640x480x24", "-noreset"],
                         pass_fds=[write_end], stderr=subprocess.DEVNULL)
 os.close(write_end)
 with os.fdopen(read_end) as number:
