@@ -2,18 +2,14 @@
 
 #include <cstdlib>
 
-#ifdef QUENNARIX_HAVE_XCB
-#include <xcb/xcb.h>
-#endif
-
 namespace quennarix::runtime {
 
 namespace {
 
-bool isSet(const char *name)
+const char *valueOf(const char *name)
 {
     const char *value = std::getenv(name);
-    return value != nullptr && *value != '\0';
+    return value != nullptr && *value != '\0' ? value : nullptr;
 }
 
 } // namespace
@@ -24,20 +20,19 @@ std::string missingDisplay()
     return {};
 #else
     // A platform chosen on purpose (offscreen, say) needs no display.
-    if (isSet("QT_QPA_PLATFORM") || isSet("WAYLAND_DISPLAY"))
+    if (valueOf("QT_QPA_PLATFORM") || valueOf("WAYLAND_DISPLAY") || valueOf("DISPLAY"))
         return {};
-    if (!isSet("DISPLAY"))
-        return "no display: neither DISPLAY nor WAYLAND_DISPLAY is set";
-#ifdef QUENNARIX_HAVE_XCB
-    // Qt aborts with a core dump when the X server does not answer; ask first.
-    xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
-    const bool answered = xcb_connection_has_error(connection) == 0;
-    xcb_disconnect(connection);
-    if (!answered)
-        return std::string("cannot connect to the X display ") + std::getenv("DISPLAY");
+    return "no display: neither DISPLAY nor WAYLAND_DISPLAY is set";
 #endif
-    return {};
-#endif
+}
+
+std::string unreachableDisplay()
+{
+    if (const char *x11 = valueOf("DISPLAY"))
+        return std::string("cannot open the display ") + x11;
+    if (const char *wayland = valueOf("WAYLAND_DISPLAY"))
+        return std::string("cannot open the Wayland display ") + wayland;
+    return "cannot open a display";
 }
 
 } // namespace quennarix::runtime

@@ -4,7 +4,11 @@
 
 namespace quennarix::runtime {
 
-// Empty when a window can be shown; otherwise a sentence naming what is missing.
+// Empty when the environment names a display (or a platform that needs none);
+// otherwise a sentence saying what is missing.
 std::string missingDisplay();
+
+// A sentence naming the display that was named but could not be opened.
+std::string unreachableDisplay();
 
 } // namespace quennarix::runtime

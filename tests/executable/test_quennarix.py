@@ -9,11 +9,13 @@ import subprocess
 import sys
 import time
 import unittest
+import warnings
 
 import pyatspi
 from Xlib import X, display, protocol
 
 PROGRAM = None
+warnings.filterwarnings("ignore", category=DeprecationWarning)  # pyatspi on Debian 12
 
 
 def wait_for(condition, what, timeout=10.0):
@@ -61,6 +63,20 @@ def text_of(node):
     return node.queryText().getText(0, -1)
 
 
+def window_icon_sizes(window_id):
+    """The image sizes in the window's _NET_WM_ICON: width, height, then the pixels, repeated."""
+    connection = display.Display()
+    window = connection.create_resource_object("window", int(window_id))
+    prop = window.get_full_property(connection.intern_atom("_NET_WM_ICON"), X.AnyPropertyType)
+    connection.close()
+    data, sizes = list(prop.value) if prop else [], []
+    while len(data) >= 2:
+        width, height = data[0], data[1]
+        sizes.append((width, height))
+        data = data[2 + width * height:]
+    return sizes
+
+
 def send_wm_delete(window_id):
     connection = display.Display()
     window = connection.create_resource_object("window", int(window_id))
@@ -103,8 +119,12 @@ class RunningProgram(unittest.TestCase):
     def click(self, x, y):
         xdotool("mousemove", "--window", self.window, x, y, "click", "1")
 
-    def test_1_window_has_its_caption_and_client_area(self):
+    def test_1_window_has_its_client_area(self):
         self.assertEqual(client_size(self.window), (471, 296))
+
+    def test_1_window_carries_the_icon(self):
+        sizes = wait_for(lambda: window_icon_sizes(self.window), "the window icon")
+        self.assertEqual(sorted(sizes), [(16, 16), (32, 32), (48, 48)])
 
     def test_2_focus_starts_in_the_time_box(self):
         xdotool("windowfocus", "--sync", self.window)
