@@ -1,6 +1,7 @@
 #include "runtime/application.hpp"
 
 #include "runtime/display.hpp"
+#include "runtime/font_warm_up.hpp"
 #include "runtime/startup_trace.hpp"
 
 #include <QApplication>
@@ -65,6 +66,8 @@ int start(const char *programPath, const ProjectHeader &header)
         return 1;
     }
 
+    FontWarmUp fontWarmUp;
+
     // The program takes no command line, so Qt is given none either.
     int argc = 1;
     char *argv[] = {const_cast<char *>(programPath), nullptr};
@@ -76,6 +79,8 @@ int start(const char *programPath, const ProjectHeader &header)
     QApplication::setApplicationName(QString::fromUtf8(header.title));
     QApplication::setApplicationVersion(QString::fromUtf8(header.version));
     traceStartupPhase("application-created");
+    fontWarmUp.finish();
+    traceStartupPhase("fonts-ready");
 
     const std::unique_ptr<QWidget> form = header.createStartupForm();
     traceStartupPhase("window-built");

@@ -8,7 +8,7 @@ packages=(
     # build
     cmake ninja-build make g++ clang libclang-rt-14-dev pkg-config
     # the window
-    qt6-base-dev libxcb1-dev fonts-liberation2
+    qt6-base-dev libxcb1-dev libfontconfig-dev fonts-liberation2
     # unit tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev
     # the real program on a virtual X server, read through accessibility
