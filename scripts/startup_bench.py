@@ -1,13 +1,15 @@
 #!/usr/bin/python3
 """Start-up time and peak memory of Quennarix beside its peers (not a test).
 
-Usage: scripts/startup_bench.py [ROUNDS]    (after `make build`)
+Usage: scripts/startup_bench.py [--rounds N] [--also LABEL=PROGRAM ...]   (after `make build`)
+--also adds a program to the same run, for example an older build of ours.
 
 Each program is started on a virtual X server inside a D-Bus session bus, as on
 a desktop; bench/startup/map_timer.cpp measures from exec to the X server
 mapping its first window and reports peak resident memory. The programs take
 turns round by round so that a slow moment of the machine hits them all alike.
 """
+import argparse
 import os
 import pathlib
 import statistics
@@ -16,7 +18,6 @@ import sys
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 BUILD = ROOT / "build" / "release"
-ROUNDS = int(sys.argv[1]) if len(sys.argv) > 1 else 20
 SETTLE_MS = "300"  # lets a program draw before it is ended, so its peak memory counts
 
 PROGRAMS = [
@@ -57,6 +58,14 @@ def measure(command):
 
 def main():
     in_session_bus()
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--rounds", type=int, default=20)
+    parser.add_argument("--also", action="append", default=[], metavar="LABEL=PROGRAM")
+    args = parser.parse_args()
+    for extra in args.also:
+        label, program = extra.split("=", 1)
+        PROGRAMS.insert(1, (label, [program]))
+
     subprocess.run([str(ROOT / "scripts" / "install-deps.sh"), "galculator", "x11-apps"], check=True)
     xvfb = start_xvfb()
     try:
@@ -64,7 +73,7 @@ def main():
             measure(command)
         times = {name: [] for name, _ in PROGRAMS}
         memory = {name: [] for name, _ in PROGRAMS}
-        for _ in range(ROUNDS):
+        for _ in range(args.rounds):
             for name, command in PROGRAMS:
                 ms, mb = measure(command)
                 times[name].append(ms)
@@ -74,7 +83,7 @@ def main():
         xvfb.wait()
 
     ours = statistics.median(times["quennarix"])
-    print(f"{ROUNDS} rounds, interleaved; {os.cpu_count()} cores")
+    print(f"{args.rounds} rounds, interleaved; {os.cpu_count()} cores")
     print(f"{'program':<18} {'median start ms':>15} {'spread (min-max)':>17} {'ratio to ours':>13} "
           f"{'peak RSS MB':>11}")
     for name, _ in PROGRAMS:

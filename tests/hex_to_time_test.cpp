@@ -1,10 +1,10 @@
 #include "conversion/hex_to_time.hpp"
 #include "conversion/messages.hpp"
+#include "conversion_row.hpp"
 #include "outcome_text.hpp"
 #include "row_name.hpp"
 
 #include <gtest/gtest.h>
-#include <ostream>
 
 namespace quennarix {
 namespace {
@@ -12,14 +12,7 @@ namespace {
 using testing::Describe;
 using testing::MessageOutcome;
 using testing::TextOutcome;
-
-struct Row
-{
-    const char *name;
-    std::u16string_view hexText;
-    std::u16string_view expected;
-    friend void PrintTo(const Row &row, std::ostream *out) { *out << row.name; }
-};
+using Row = testing::ConversionRow;
 
 class HexToTimeAnswers : public ::testing::TestWithParam<Row>
 {
@@ -27,7 +20,7 @@ class HexToTimeAnswers : public ::testing::TestWithParam<Row>
 
 TEST_P(HexToTimeAnswers, GivesTime)
 {
-    EXPECT_EQ(Describe(ConvertHexToTime(GetParam().hexText)), TextOutcome(GetParam().expected));
+    EXPECT_EQ(Describe(ConvertHexToTime(GetParam().input)), TextOutcome(GetParam().expected));
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, HexToTimeAnswers,
@@ -54,7 +47,7 @@ class HexToTimeMessages : public ::testing::TestWithParam<Row>
 
 TEST_P(HexToTimeMessages, GivesMessage)
 {
-    EXPECT_EQ(Describe(ConvertHexToTime(GetParam().hexText)), MessageOutcome(GetParam().expected));
+    EXPECT_EQ(Describe(ConvertHexToTime(GetParam().input)), MessageOutcome(GetParam().expected));
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,10 +1,10 @@
 #include "conversion/messages.hpp"
 #include "conversion/time_to_hex.hpp"
+#include "conversion_row.hpp"
 #include "outcome_text.hpp"
 #include "row_name.hpp"
 
 #include <gtest/gtest.h>
-#include <ostream>
 
 namespace quennarix {
 namespace {
@@ -12,14 +12,7 @@ namespace {
 using testing::Describe;
 using testing::MessageOutcome;
 using testing::TextOutcome;
-
-struct Row
-{
-    const char *name;
-    std::u16string_view timeText;
-    std::u16string_view expected;
-    friend void PrintTo(const Row &row, std::ostream *out) { *out << row.name; }
-};
+using Row = testing::ConversionRow;
 
 class TimeToHexAnswers : public ::testing::TestWithParam<Row>
 {
@@ -27,7 +20,7 @@ class TimeToHexAnswers : public ::testing::TestWithParam<Row>
 
 TEST_P(TimeToHexAnswers, GivesHex)
 {
-    EXPECT_EQ(Describe(ConvertTimeToHex(GetParam().timeText)), TextOutcome(GetParam().expected));
+    EXPECT_EQ(Describe(ConvertTimeToHex(GetParam().input)), TextOutcome(GetParam().expected));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -49,7 +42,7 @@ class TimeToHexMessages : public ::testing::TestWithParam<Row>
 
 TEST_P(TimeToHexMessages, GivesMessage)
 {
-    EXPECT_EQ(Describe(ConvertTimeToHex(GetParam().timeText)), MessageOutcome(GetParam().expected));
+    EXPECT_EQ(Describe(ConvertTimeToHex(GetParam().input)), MessageOutcome(GetParam().expected));
 }
 
 constexpr auto kInvalid = messages::kEnterValidTimeValue;
