@@ -1,8 +1,9 @@
 #include "conversion/hex_to_time.hpp"
 #include "conversion/time_to_hex.hpp"
 
-#include <atomic>
 #include <benchmark/benchmark.h>
+
+#include <atomic>
 #include <cstdlib>
 #include <new>
 #include <string>

@@ -76,8 +76,8 @@ void checkHexToTime(std::u16string_view input)
 {
     const ConversionOutcome outcome = ConvertHexToTime(input);
     if (const auto *message = std::get_if<Message>(&outcome)) {
-        require(message->text == (input.empty() ? messages::kEnterHexValue
-                                                : messages::kEnterValidHexValue),
+        require(message->text ==
+                    (input.empty() ? messages::kEnterHexValue : messages::kEnterValidHexValue),
                 "'<' gave the wrong message");
         return;
     }
@@ -94,8 +94,8 @@ void checkTimeToHex(std::u16string_view input)
 {
     const ConversionOutcome outcome = ConvertTimeToHex(input);
     if (const auto *message = std::get_if<Message>(&outcome)) {
-        require(message->text == (input.empty() ? messages::kEnterTimeValue
-                                                : messages::kEnterValidTimeValue),
+        require(message->text ==
+                    (input.empty() ? messages::kEnterTimeValue : messages::kEnterValidTimeValue),
                 "'>' gave the wrong message");
         return;
     }

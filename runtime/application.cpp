@@ -11,6 +11,7 @@
 #include <QPixmap>
 #include <QTimer>
 #include <QWidget>
+
 #include <cstdio>
 #include <cstdlib>
 #include <utility>

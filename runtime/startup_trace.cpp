@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QObject>
 #include <QWidget>
+
 #include <cstdio>
 #include <ctime>
 #endif

@@ -7,7 +7,9 @@
 #include <QPushButton>
 #include <QStringList>
 #include <QTest>
+
 #include <gtest/gtest.h>
+
 #include <memory>
 
 namespace quennarix::testing {

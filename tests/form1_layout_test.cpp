@@ -4,6 +4,7 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
+
 #include <ostream>
 
 namespace quennarix {

@@ -8,9 +8,11 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
+
+#include <gtest/gtest.h>
+
 #include <cstdio>
 #include <cstdlib>
-#include <gtest/gtest.h>
 #include <random>
 
 namespace quennarix {

@@ -5,6 +5,7 @@
 #include "row_name.hpp"
 
 #include <gtest/gtest.h>
+
 #include <ostream>
 #include <string>
 

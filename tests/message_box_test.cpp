@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
+
 #include <gtest/gtest.h>
 
 namespace quennarix::runtime {

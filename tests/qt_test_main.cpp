@@ -1,4 +1,5 @@
 #include <QApplication>
+
 #include <gtest/gtest.h>
 
 // GoogleTest's main with a QApplication around the tests. Listing the tests

@@ -2,8 +2,9 @@
 #include "conversion/time_to_hex.hpp"
 #include "outcome_text.hpp"
 
-#include <cstdio>
 #include <gtest/gtest.h>
+
+#include <cstdio>
 #include <string>
 
 namespace quennarix {

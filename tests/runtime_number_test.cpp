@@ -2,9 +2,10 @@
 #include "runtime/errors.hpp"
 #include "runtime/number.hpp"
 
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <functional>
-#include <gtest/gtest.h>
 #include <limits>
 #include <ostream>
 #include <string>

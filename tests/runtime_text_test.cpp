@@ -2,6 +2,7 @@
 #include "runtime/text.hpp"
 
 #include <gtest/gtest.h>
+
 #include <ostream>
 
 namespace quennarix::runtime {

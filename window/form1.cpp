@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStringView>
+
 #include <limits>
 #include <utility>
 #include <variant>
@@ -18,12 +19,12 @@ namespace quennarix {
 
 namespace {
 
-QFont fontFor(const layout::FontChoice &entry, const QFont &inherited)
+QFont fontFor(const layout::FontChoice &choice, const QFont &inherited)
 {
     QFont font = inherited;
-    font.setFamily(QString::fromLatin1(entry.family));
-    font.setPointSizeF(entry.pointSize);
-    font.setWeight(static_cast<QFont::Weight>(entry.weight));
+    font.setFamily(QString::fromLatin1(choice.family));
+    font.setPointSizeF(choice.pointSize);
+    font.setWeight(static_cast<QFont::Weight>(choice.weight));
     return font;
 }
 

@@ -3,6 +3,7 @@
 #include "conversion/conversion_outcome.hpp"
 
 #include <QWidget>
+
 #include <functional>
 
 class QLineEdit;

@@ -5,6 +5,8 @@
 //
 // Usage: map_timer SETTLE_MS PROGRAM [ARGS...]
 // Output: "<milliseconds to map> <peak RSS in KiB>"
+#include <xcb/xcb.h>
+
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -14,7 +16,6 @@
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
-#include <xcb/xcb.h>
 
 int main(int argc, char **argv)
 {
