@@ -53,7 +53,7 @@ void passOnHeldMessages(QtMessageHandler handler)
 {
     qInstallMessageHandler(handler);
     for (const auto &[type, message] : std::as_const(gHeldMessages))
-        handler(type, QMessageLogContext(), message);
+        qt_message_output(type, QMessageLogContext(), message);
     gHeldMessages.clear();
 }
 

@@ -14,6 +14,8 @@ namespace quennarix {
 // The program's one window: two boxes and an arrow button for each direction.
 class Form1 : public QWidget
 {
+    Q_OBJECT
+
 public:
     // How a message reaches the user; tests put a recorder here.
     using ShowMessage = std::function<void(QWidget *parent, const QString &message)>;
