@@ -11,9 +11,9 @@ build: deps
 run: build
 	build/release/window/quennarix
 
-# Every test: the release build, the same tests under AddressSanitizer and
-# UndefinedBehaviorSanitizer (leak checking on), and a bounded fuzzing run.
-test: test-release test-sanitizers test-fuzz
+# Every test: a bounded fuzzing run, the tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer (leak checking on), then the release build.
+test: test-fuzz test-sanitizers test-release
 
 test-release: build
 	ctest --preset release
