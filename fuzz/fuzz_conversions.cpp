@@ -72,40 +72,58 @@ long valueOfHex(std::u16string_view hex)
     return value;
 }
 
-void checkHexToTime(std::u16string_view input)
+// One button: its conversion, the way back, its messages and how to read its answers.
+struct Direction
 {
-    const ConversionOutcome outcome = ConvertHexToTime(input);
-    if (const auto *message = std::get_if<Message>(&outcome)) {
-        require(message->text ==
-                    (input.empty() ? messages::kEnterHexValue : messages::kEnterValidHexValue),
-                "'<' gave the wrong message");
-        return;
-    }
-    const std::u16string &time = std::get<TargetText>(outcome).text;
-    const long total = secondsOfTime(time);
-    require(total >= 0 && total <= 0xFFFF, "'<' answered outside mm:ss");
-    const ConversionOutcome back = ConvertTimeToHex(time);
-    require(std::holds_alternative<TargetText>(back) &&
-                valueOfHex(std::get<TargetText>(back).text) == total,
-            "'>' did not read back what '<' wrote");
+    const char *name;
+    ConversionOutcome (*convert)(std::u16string_view);
+    ConversionOutcome (*back)(std::u16string_view);
+    std::u16string_view emptyMessage;
+    std::u16string_view invalidMessage;
+    long (*valueOfAnswer)(std::u16string_view);
+    long (*valueOfBackAnswer)(std::u16string_view);
+};
+
+constexpr Direction kHexToTime{"'<'",
+                               ConvertHexToTime,
+                               ConvertTimeToHex,
+                               messages::kEnterHexValue,
+                               messages::kEnterValidHexValue,
+                               secondsOfTime,
+                               valueOfHex};
+constexpr Direction kTimeToHex{"'>'",
+                               ConvertTimeToHex,
+                               ConvertHexToTime,
+                               messages::kEnterTimeValue,
+                               messages::kEnterValidTimeValue,
+                               valueOfHex,
+                               secondsOfTime};
+
+void require(const Direction &direction, bool holds, const char *what)
+{
+    if (!holds)
+        std::fprintf(stderr, "%s: ", direction.name);
+    require(holds, what);
 }
 
-void checkTimeToHex(std::u16string_view input)
+void check(const Direction &direction, std::u16string_view input)
 {
-    const ConversionOutcome outcome = ConvertTimeToHex(input);
+    const ConversionOutcome outcome = direction.convert(input);
     if (const auto *message = std::get_if<Message>(&outcome)) {
-        require(message->text ==
-                    (input.empty() ? messages::kEnterTimeValue : messages::kEnterValidTimeValue),
-                "'>' gave the wrong message");
+        require(direction,
+                message->text ==
+                    (input.empty() ? direction.emptyMessage : direction.invalidMessage),
+                "wrong message");
         return;
     }
-    const std::u16string &hex = std::get<TargetText>(outcome).text;
-    const long value = valueOfHex(hex);
-    require(value >= 0, "'>' answered other than four upper-case hex digits");
-    const ConversionOutcome back = ConvertHexToTime(hex);
-    require(std::holds_alternative<TargetText>(back) &&
-                secondsOfTime(std::get<TargetText>(back).text) == value,
-            "'<' did not read back what '>' wrote");
+    const std::u16string &answer = std::get<TargetText>(outcome).text;
+    const long seconds = direction.valueOfAnswer(answer);
+    require(direction, seconds >= 0 && seconds <= 0xFFFF, "answer of the wrong form");
+    const ConversionOutcome back = direction.back(answer);
+    require(direction,
+            std::holds_alternative<TargetText>(back) &&
+                direction.valueOfBackAnswer(std::get<TargetText>(back).text) == seconds,
+            "the other button did not read the answer back");
 }
 
 } // namespace
@@ -115,7 +133,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // An odd last byte becomes a unit of its own, so odd lengths are tried too.
     std::u16string text((size + 1) / 2, u'\0');
     std::memcpy(text.data(), data, size);
-    checkHexToTime(text);
-    checkTimeToHex(text);
+    check(kHexToTime, text);
+    check(kTimeToHex, text);
     return 0;
 }
