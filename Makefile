@@ -1,5 +1,5 @@
 # Thin wrapper over the CMake presets; every target first installs what is missing.
-.PHONY: deps build run test test-release test-sanitizers test-fuzz bench screenshot format clean
+.PHONY: deps build run test test-release test-sanitizers test-fuzz test-windows windows bench screenshot format clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -9,11 +9,12 @@ build: deps
 	cmake --build --preset release
 
 run: build
-	build/release/window/quennarix
+	build/release/qt/quennarix
 
 # Every test: a bounded fuzzing run, the tests under AddressSanitizer and
-# UndefinedBehaviorSanitizer (leak checking on), then the release build.
-test: test-fuzz test-sanitizers test-release
+# UndefinedBehaviorSanitizer (leak checking on), the Windows build under Wine,
+# then the release build.
+test: test-fuzz test-sanitizers test-windows test-release
 
 test-release: build
 	ctest --preset release
@@ -28,11 +29,21 @@ test-fuzz: deps
 	cmake --build --preset fuzz
 	ctest --preset fuzz
 
+# quennarix.exe cross-built with MinGW-w64, a portable ZIP and an installer.
+windows: deps
+	cmake --preset windows
+	cmake --build --preset windows
+	cd build/windows && cpack
+
+test-windows: windows
+	ctest --preset windows
+
 bench: build
 	build/release/bench/quennarix_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 
-screenshot: build
+screenshot: build windows
 	scripts/screenshot.py
+	scripts/screenshot-windows.sh
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.hpp')

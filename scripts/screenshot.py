@@ -13,7 +13,7 @@ import time
 from PIL import ImageGrab
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
-program = sys.argv[1] if len(sys.argv) > 1 else ROOT / "build/release/window/quennarix"
+program = sys.argv[1] if len(sys.argv) > 1 else ROOT / "build/release/qt/quennarix"
 
 read_end, write_end = os.pipe()
 xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "640x480x24", "-noreset"],

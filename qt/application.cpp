@@ -1,8 +1,8 @@
-#include "runtime/application.hpp"
+#include "qt/application.hpp"
 
-#include "runtime/display.hpp"
-#include "runtime/font_warm_up.hpp"
-#include "runtime/startup_trace.hpp"
+#include "qt/display.hpp"
+#include "qt/font_warm_up.hpp"
+#include "qt/startup_trace.hpp"
 
 #include <QApplication>
 #include <QIcon>

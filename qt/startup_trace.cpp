@@ -1,4 +1,4 @@
-#include "runtime/startup_trace.hpp"
+#include "qt/startup_trace.hpp"
 
 #ifdef QUENNARIX_TRACE_STARTUP
 #include <QEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window/form1.hpp"
+#include "qt/form1.hpp"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "runtime/display.hpp"
+#include "qt/display.hpp"
 
 #include <cstdlib>
 
@@ -16,14 +16,10 @@ const char *valueOf(const char *name)
 
 std::string missingDisplay()
 {
-#ifdef _WIN32
-    return {};
-#else
     // A platform chosen on purpose (offscreen, say) needs no display.
     if (valueOf("QT_QPA_PLATFORM") || valueOf("WAYLAND_DISPLAY") || valueOf("DISPLAY"))
         return {};
     return "no display: neither DISPLAY nor WAYLAND_DISPLAY is set";
-#endif
 }
 
 std::string unreachableDisplay()

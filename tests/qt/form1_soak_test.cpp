@@ -1,4 +1,4 @@
-#include "window/form1.hpp"
+#include "qt/form1.hpp"
 
 #include <QAbstractButton>
 #include <QApplication>

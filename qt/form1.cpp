@@ -1,8 +1,8 @@
-#include "window/form1.hpp"
+#include "qt/form1.hpp"
 
 #include "conversion/hex_to_time.hpp"
 #include "conversion/time_to_hex.hpp"
-#include "runtime/message_box.hpp"
+#include "qt/message_box.hpp"
 #include "window/form_layout.hpp"
 
 #include <QFont>
@@ -28,16 +28,20 @@ QFont fontFor(const layout::FontChoice &choice, const QFont &inherited)
     return font;
 }
 
+// Linux has no "MS Sans Serif"; Liberation Sans (fonts-liberation2) stands in.
+// It runs wider, so the window's 8 points become 7.5, or "Time (XX:XX)" is cut
+// in its 65-pixel label. Naming it directly spares Qt a search of every font.
+constexpr const char *kDesignFamilySubstitute = "Liberation Sans";
+constexpr layout::FontChoice kWindowFont{kDesignFamilySubstitute, 7.5, layout::kWindowFont.weight};
+
 void registerFontSubstitutes()
 {
-#ifndef _WIN32
     static const bool registered = [] {
         QFont::insertSubstitution(QString::fromLatin1(layout::kDesignFamily),
-                                  QString::fromLatin1(layout::kDesignFamilySubstitute));
+                                  QString::fromLatin1(kDesignFamilySubstitute));
         return true;
     }();
     (void)registered;
-#endif
 }
 
 QWidget *createControl(const layout::ControlLayout &entry, QWidget *parent)
@@ -90,7 +94,7 @@ Form1::Form1(ShowMessage showMessage, QWidget *parent)
     registerFontSubstitutes();
     setWindowTitle(QString::fromLatin1(layout::kWindowCaption));
     setFixedSize(layout::kClientWidth, layout::kClientHeight);
-    setFont(fontFor(layout::kWindowFont, font()));
+    setFont(fontFor(kWindowFont, font()));
     buildControls();
 
     connect(m_command1, &QPushButton::clicked, this, &Form1::Command1Click);
@@ -113,8 +117,11 @@ void Form1::buildControls()
     m_text2 = findChild<QLineEdit *>(QStringLiteral("Text2"));
     m_command1 = findChild<QPushButton *>(QStringLiteral("Command1"));
     m_command2 = findChild<QPushButton *>(QStringLiteral("Command2"));
-    findChild<QLabel *>(QStringLiteral("Label2"))->setBuddy(m_text1);
-    findChild<QLabel *>(QStringLiteral("Label3"))->setBuddy(m_text2);
+    for (const layout::ControlLayout &entry : layout::kControls) {
+        if (entry.labels != nullptr)
+            findChild<QLabel *>(QString::fromLatin1(entry.name))
+                ->setBuddy(findChild<QWidget *>(QString::fromLatin1(entry.labels)));
+    }
 }
 
 void Form1::Command1Click()

@@ -6,7 +6,7 @@ namespace quennarix::runtime {
 
 // Loads the system's font configuration on a second thread while Qt starts on
 // the first. Qt's first text layout would otherwise parse it on the main thread
-// before the window can show. Where there is nothing to load, it does nothing.
+// before the window can show.
 class FontWarmUp
 {
 public:

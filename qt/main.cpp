@@ -1,6 +1,6 @@
-#include "runtime/application.hpp"
+#include "qt/application.hpp"
+#include "qt/form1.hpp"
 #include "version.hpp"
-#include "window/form1.hpp"
 
 namespace {
 
@@ -10,7 +10,7 @@ std::unique_ptr<QWidget> createForm1()
 }
 
 constexpr quennarix::runtime::ProjectHeader kProject{
-    "Project1", "quennarix", QUENNARIX_VERSION, ":/icons/quennarix", createForm1,
+    "Project1", QUENNARIX_TITLE, QUENNARIX_VERSION, ":/icons/quennarix", createForm1,
 };
 
 } // namespace

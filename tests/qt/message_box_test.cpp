@@ -1,4 +1,4 @@
-#include "runtime/message_box.hpp"
+#include "qt/message_box.hpp"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,0 +1,32 @@
+#include "win32/form1.hpp"
+
+#include <commctrl.h>
+#include <objbase.h>
+#include <windows.h>
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
+{
+    const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    // Accessible names are set through COM.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+
+    int status = 0;
+    {
+        quennarix::win32::Form1 form(instance);
+        ShowWindow(form.handle(), showCommand);
+
+        MSG message;
+        while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+            // Gives Tab and Shift+Tab between the controls, and Space on a button.
+            if (!IsDialogMessageW(form.handle(), &message)) {
+                TranslateMessage(&message);
+                DispatchMessageW(&message);
+            }
+        }
+        status = static_cast<int>(message.wParam);
+    }
+    if (SUCCEEDED(com))
+        CoUninitialize();
+    return status;
+}
