@@ -136,9 +136,11 @@ void Form1::Command2Click()
 
 void Form1::apply(const ConversionOutcome &outcome, QLineEdit *target)
 {
-    if (const auto *text = std::get_if<TargetText>(&outcome))
-        target->setText(toQString(text->text));
-    else
+    if (const auto *text = std::get_if<TargetText>(&outcome)) {
+        // An edit rather than setText, so that Undo in the box brings back what it held.
+        target->selectAll();
+        target->insert(toQString(text->text));
+    } else
         m_showMessage(this, toQString(std::get<Message>(outcome).text));
 }
 

@@ -40,6 +40,21 @@ TEST_F(Form1Fixture, HexToTimeReplacesTheTimeBoxThenConvertsBack)
     EXPECT_TRUE(messages.isEmpty());
 }
 
+TEST_F(Form1Fixture, UndoInTheTargetBoxBringsBackWhatItHeld)
+{
+    text1()->setText(QStringLiteral("12:34"));
+    text2()->setText(QStringLiteral("5A"));
+    click("Command1");
+    click("Command2");
+    ASSERT_EQ(text1()->text(), QStringLiteral("01:30"));
+    ASSERT_EQ(text2()->text(), QStringLiteral("005A"));
+
+    QTest::keyClick(text1(), Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(text2(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(text1()->text(), QStringLiteral("12:34"));
+    EXPECT_EQ(text2()->text(), QStringLiteral("5A"));
+}
+
 struct MessageRow
 {
     const char *name;
