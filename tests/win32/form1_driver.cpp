@@ -442,6 +442,7 @@ int wmain(int argc, wchar_t **argv)
         std::fwprintf(stderr, L"usage: form1_driver QUENNARIX_EXE DPI\n");
         return 2;
     }
+    std::setvbuf(stdout, nullptr, _IONBF, 0); // each line as it happens, even into a pipe
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     const wchar_t *exe = argv[1];
     const int dpi = _wtoi(argv[2]);
