@@ -415,6 +415,8 @@ void checkMessage(const Program &program, const char *button, const char *source
     if (!buttons.empty())
         click(buttons.front());
     check(waitFor([&] { return !IsWindow(box); }), L"OK closes the box");
+    check(waitFor([&] { return program.focus() == program.control("Text1"); }),
+          L"the window, active again, has the focus in Text1");
     check(textOf(program.control(source)) == input, L"what was typed stays");
 }
 
