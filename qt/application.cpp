@@ -25,7 +25,7 @@ namespace {
 QIcon loadIcon(const char *pathPrefix)
 {
     QIcon icon;
-    for (const int size : {16, 32, 48}) {
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
         QImageReader reader(QString::fromUtf8(pathPrefix) + QStringLiteral("-%1.png").arg(size),
                             "png");
         reader.setAutoDetectImageFormat(false);
@@ -34,26 +34,64 @@ QIcon loadIcon(const char *pathPrefix)
     return icon;
 }
 
-// While the application object is being made, Qt's only fatal error is that no
-// display could be opened, which it ends with an abort and a core dump. That
-// becomes one line and status 1; other messages are held and passed on after.
-const char *gTitle = "";
-QList<std::pair<QtMsgType, QString>> gHeldMessages;
-
-void holdWhileOpeningDisplay(QtMsgType type, const QMessageLogContext &, const QString &message)
+// While the application object is being made, Qt ends a failed start with an
+// abort and a core dump, after warnings that say why. Messages are held until
+// the start succeeds; a fatal one instead becomes one line naming the cause,
+// and status 1.
+struct HeldMessage
 {
-    if (type == QtFatalMsg) {
-        std::fprintf(stderr, "%s: %s\n", gTitle, unreachableDisplay().c_str());
-        std::_Exit(1);
-    }
-    gHeldMessages.append({type, message});
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+const char *gTitle = "";
+QtMessageHandler gPreviousHandler = nullptr;
+QList<HeldMessage> gHeldMessages;
+
+void passOn(const HeldMessage &message)
+{
+    const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
+    qt_message_output(message.type, context, message.text);
 }
 
-void passOnHeldMessages(QtMessageHandler handler)
+// The cause, from the warnings Qt gave before giving up; the messages that
+// merely restate it are dropped, the rest passed on.
+[[noreturn]] void failStart(const QString &fatalMessage)
 {
-    qInstallMessageHandler(handler);
-    for (const auto &[type, message] : std::as_const(gHeldMessages))
-        qt_message_output(type, QMessageLogContext(), message);
+    qInstallMessageHandler(gPreviousHandler);
+    QString cause;
+    for (const HeldMessage &message : std::as_const(gHeldMessages)) {
+        QString explains;
+        if (message.category == "qt.qpa.xcb" &&
+            message.text.startsWith(QLatin1String("could not connect to display")))
+            explains = QString::fromStdString(unreachableX11Display());
+        else if (message.text.startsWith(QLatin1String("Failed to create wl_display")))
+            explains = QString::fromStdString(unreachableWaylandDisplay());
+        else if (message.category == "qt.qpa.plugin")
+            explains = message.text;
+        else
+            passOn(message);
+        if (cause.isEmpty())
+            cause = explains;
+    }
+    if (cause.isEmpty())
+        cause = fatalMessage.section(QLatin1Char('\n'), 0, 0);
+    std::fprintf(stderr, "%s: %s\n", gTitle, qPrintable(cause));
+    std::_Exit(1);
+}
+
+void holdWhileStarting(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtFatalMsg)
+        failStart(message);
+    gHeldMessages.append({type, QByteArray(context.category), message});
+}
+
+void passOnHeldMessages()
+{
+    qInstallMessageHandler(gPreviousHandler);
+    for (const HeldMessage &message : std::as_const(gHeldMessages))
+        passOn(message);
     gHeldMessages.clear();
 }
 
@@ -73,12 +111,13 @@ int start(const char *programPath, const ProjectHeader &header)
     int argc = 1;
     char *argv[] = {const_cast<char *>(programPath), nullptr};
     gTitle = header.title;
-    const QtMessageHandler previousHandler = qInstallMessageHandler(holdWhileOpeningDisplay);
+    gPreviousHandler = qInstallMessageHandler(holdWhileStarting);
     QApplication application(argc, argv);
-    passOnHeldMessages(previousHandler);
+    passOnHeldMessages();
     application.setObjectName(QString::fromUtf8(header.projectName));
     QApplication::setApplicationName(QString::fromUtf8(header.title));
     QApplication::setApplicationVersion(QString::fromUtf8(header.version));
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(header.desktopFileName));
     traceStartupPhase("application-created");
     fontWarmUp.finish();
     traceStartupPhase("fonts-ready");

@@ -12,6 +12,7 @@ struct ProjectHeader
     const char *projectName;
     const char *title; // the application's name, shown on its message boxes
     const char *version;
+    const char *desktopFileName; // the desktop entry's id, which names the window to the shell
     const char *iconPath; // a Qt resource path prefix; sizes are appended as "-16.png" and so on
     std::unique_ptr<QWidget> (*createStartupForm)();
 };

@@ -22,13 +22,17 @@ std::string missingDisplay()
     return "no display: neither DISPLAY nor WAYLAND_DISPLAY is set";
 }
 
-std::string unreachableDisplay()
+std::string unreachableX11Display()
 {
-    if (const char *x11 = valueOf("DISPLAY"))
-        return std::string("cannot open the display ") + x11;
-    if (const char *wayland = valueOf("WAYLAND_DISPLAY"))
-        return std::string("cannot open the Wayland display ") + wayland;
-    return "cannot open a display";
+    const char *x11 = valueOf("DISPLAY");
+    return std::string("cannot open the display ") + (x11 ? x11 : "(DISPLAY is not set)");
+}
+
+std::string unreachableWaylandDisplay()
+{
+    // Without WAYLAND_DISPLAY, clients try the compositor's default socket.
+    const char *wayland = valueOf("WAYLAND_DISPLAY");
+    return std::string("cannot open the Wayland display ") + (wayland ? wayland : "wayland-0");
 }
 
 } // namespace quennarix::runtime

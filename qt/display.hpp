@@ -8,7 +8,8 @@ namespace quennarix::runtime {
 // otherwise a sentence saying what is missing.
 std::string missingDisplay();
 
-// A sentence naming the display that was named but could not be opened.
-std::string unreachableDisplay();
+// Sentences naming the X or Wayland display that could not be opened.
+std::string unreachableX11Display();
+std::string unreachableWaylandDisplay();
 
 } // namespace quennarix::runtime

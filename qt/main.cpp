@@ -10,7 +10,8 @@ std::unique_ptr<QWidget> createForm1()
 }
 
 constexpr quennarix::runtime::ProjectHeader kProject{
-    "Project1", QUENNARIX_TITLE, QUENNARIX_VERSION, ":/icons/quennarix", createForm1,
+    "Project1",       QUENNARIX_TITLE,     QUENNARIX_VERSION,
+    QUENNARIX_APP_ID, ":/icons/quennarix", createForm1,
 };
 
 } // namespace

@@ -1,9 +1,9 @@
 #!/usr/bin/python3
 """Derives the icon images from icons/quennarix.svg.
 
-Writes PNGs at 16, 32, 48 and 256 pixels for Linux desktops and a Windows
-.ico with 32x32 two-colour, 32x32 sixteen-colour and 16x16 sixteen-colour
-images. Needs rsvg-convert (librsvg2-bin) and Pillow (python3-pil).
+Writes PNGs at every size a Linux shell asks for, the 16-pixel one from its
+own drawing on the pixel grid (icons/quennarix-16.svg), and a Windows .ico
+with 32x32 two-colour, 32x32 sixteen-colour and 16x16 sixteen-colour images. Needs rsvg-convert (librsvg2-bin) and Pillow (python3-pil).
 Run it after changing the SVG and commit what it writes.
 """
 import io
@@ -15,6 +15,8 @@ from PIL import Image
 
 HERE = pathlib.Path(__file__).resolve().parent / "icons"
 SVG = HERE / "quennarix.svg"
+SVG_16 = HERE / "quennarix-16.svg"
+SIZES = (16, 24, 32, 48, 64, 128, 256)
 
 VGA16 = [(0x00, 0x00, 0x00), (0x80, 0x00, 0x00), (0x00, 0x80, 0x00), (0x80, 0x80, 0x00),
          (0x00, 0x00, 0x80), (0x80, 0x00, 0x80), (0x00, 0x80, 0x80), (0xC0, 0xC0, 0xC0),
@@ -23,8 +25,8 @@ VGA16 = [(0x00, 0x00, 0x00), (0x80, 0x00, 0x00), (0x00, 0x80, 0x00), (0x80, 0x80
 MONO = [(0x00, 0x00, 0x00), (0xFF, 0xFF, 0xFF)]
 
 
-def render(size):
-    png = subprocess.run(["rsvg-convert", "-w", str(size), "-h", str(size), str(SVG)],
+def render(size, svg=SVG):
+    png = subprocess.run(["rsvg-convert", "-w", str(size), "-h", str(size), str(svg)],
                          check=True, capture_output=True).stdout
     return Image.open(io.BytesIO(png)).convert("RGBA")
 
@@ -84,8 +86,9 @@ def write_ico(path, images):
 
 
 def main():
-    for size in (16, 32, 48, 256):
-        render(size).save(HERE / f"quennarix-{size}.png", optimize=True)
+    for size in SIZES:
+        render(size, SVG_16 if size == 16 else SVG).save(HERE / f"quennarix-{size}.png",
+                                                         optimize=True)
     write_ico(HERE / "quennarix.ico",
               [(render(32), MONO), (render(32), VGA16), (render(16), VGA16)])
 

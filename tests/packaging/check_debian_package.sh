@@ -20,8 +20,11 @@ for path in \
     ./usr/share/applications/org.quennarix.Quennarix.desktop \
     ./usr/share/metainfo/org.quennarix.Quennarix.metainfo.xml \
     ./usr/share/icons/hicolor/16x16/apps/org.quennarix.Quennarix.png \
+    ./usr/share/icons/hicolor/24x24/apps/org.quennarix.Quennarix.png \
     ./usr/share/icons/hicolor/32x32/apps/org.quennarix.Quennarix.png \
     ./usr/share/icons/hicolor/48x48/apps/org.quennarix.Quennarix.png \
+    ./usr/share/icons/hicolor/64x64/apps/org.quennarix.Quennarix.png \
+    ./usr/share/icons/hicolor/128x128/apps/org.quennarix.Quennarix.png \
     ./usr/share/icons/hicolor/256x256/apps/org.quennarix.Quennarix.png \
     ./usr/share/icons/hicolor/scalable/apps/org.quennarix.Quennarix.svg; do
     if grep -qxF "$path" "$work/contents"; then
