@@ -44,7 +44,20 @@ void registerFontSubstitutes()
     (void)registered;
 }
 
-QWidget *createControl(const layout::ControlLayout &entry, QWidget *parent)
+// The table is in pixels at 96 dpi. Where Qt scales for the screen it reports
+// 96 here; where it does not (QT_ENABLE_HIGHDPI_SCALING=0), the fonts still grow
+// with the font DPI, so the geometry has to grow with them.
+double tableScale(const QWidget *widget)
+{
+    return widget->logicalDpiY() / 96.0;
+}
+
+int scaled(int length, double scale)
+{
+    return qRound(length * scale);
+}
+
+QWidget *createControl(const layout::ControlLayout &entry, QWidget *parent, double scale)
 {
     const QString caption = QString::fromLatin1(entry.caption);
     QWidget *control = nullptr;
@@ -71,7 +84,8 @@ QWidget *createControl(const layout::ControlLayout &entry, QWidget *parent)
     }
     }
     control->setObjectName(QString::fromLatin1(entry.name));
-    control->setGeometry(entry.left, entry.top, entry.width, entry.height);
+    control->setGeometry(scaled(entry.left, scale), scaled(entry.top, scale),
+                         scaled(entry.width, scale), scaled(entry.height, scale));
     if (entry.font.family != nullptr)
         control->setFont(fontFor(entry.font, parent->font()));
     if (entry.accessibleName != nullptr)
@@ -93,20 +107,21 @@ Form1::Form1(ShowMessage showMessage, QWidget *parent)
 {
     registerFontSubstitutes();
     setWindowTitle(QString::fromLatin1(layout::kWindowCaption));
-    setFixedSize(layout::kClientWidth, layout::kClientHeight);
+    const double scale = tableScale(this);
+    setFixedSize(scaled(layout::kClientWidth, scale), scaled(layout::kClientHeight, scale));
     setFont(fontFor(kWindowFont, font()));
-    buildControls();
+    buildControls(scale);
 
     connect(m_command1, &QPushButton::clicked, this, &Form1::Command1Click);
     connect(m_command2, &QPushButton::clicked, this, &Form1::Command2Click);
     m_text1->setFocus();
 }
 
-void Form1::buildControls()
+void Form1::buildControls(double scale)
 {
     QWidget *previous = nullptr;
     for (const layout::ControlLayout &entry : layout::kControls) {
-        QWidget *control = createControl(entry, this);
+        QWidget *control = createControl(entry, this, scale);
         if (control->focusPolicy() == Qt::NoFocus)
             continue;
         if (previous != nullptr)

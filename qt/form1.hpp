@@ -24,7 +24,7 @@ public:
     explicit Form1(ShowMessage showMessage, QWidget *parent = nullptr);
 
 private:
-    void buildControls();
+    void buildControls(double scale);
     void Command1Click();
     void Command2Click();
     void apply(const ConversionOutcome &outcome, QLineEdit *target);
