@@ -3,8 +3,18 @@
 set(CPACK_PACKAGE_NAME quennarix)
 set(CPACK_PACKAGE_VERSION "${QUENNARIX_VERSION_TEXT}")
 set(CPACK_PACKAGE_VENDOR "The Quennarix authors")
-set(CPACK_PACKAGE_CONTACT "The Quennarix authors <quennarix@localhost>")
+set(CPACK_PACKAGE_CONTACT "The Quennarix authors <authors@quennarix.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+    "Quennarix converts a time between two forms: minutes and seconds, such as"
+    "01:30, and the same count of seconds written as four hexadecimal digits,"
+    "such as 005A, from 0 up to FFFF (1092:15)."
+    ""
+    "Type into one box and click the arrow pointing away from it. An empty box,"
+    "or text that is neither a time nor a hexadecimal number, is answered with"
+    "a one-line message, and what was typed stays where it was. The program"
+    "reads and writes no files and uses no network.")
+set(CPACK_STRIP_FILES ON)
 set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
 
 if(WIN32)
@@ -24,6 +34,8 @@ else()
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
     # The window's captions are sized for this font.
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+    # Native on Wayland desktops; without it Qt falls back to XWayland.
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
     set(CPACK_GENERATOR DEB)
 endif()
 include(CPack)

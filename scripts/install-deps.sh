@@ -14,7 +14,9 @@ packages=(
     # the real program on a virtual X server, read through accessibility
     xvfb xdotool x11-utils dbus-daemon at-spi2-core python3 python3-pyatspi python3-xlib
     # resources and packaging checks
-    desktop-file-utils appstream dpkg-dev file
+    desktop-file-utils appstream dpkg-dev file lintian
+    # native Wayland, and a headless compositor to test it on
+    qt6-wayland weston
     # the Windows build, its tests under Wine and its installer; without
     # fonts-wine Wine draws "MS Sans Serif" in another face
     g++-mingw-w64-x86-64 googletest wine wine64 fonts-wine nsis

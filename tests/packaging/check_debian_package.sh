@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the .deb from the build tree and checks what it installs and depends on.
+# Builds the .deb from the build tree and checks what it installs and depends
+# on, that lintian finds no error or warning, and that the program is hardened.
 set -euo pipefail
 build_dir=$1
 work=$(mktemp -d)
@@ -17,6 +18,9 @@ echo "Depends: $depends"
 failures=0
 for path in \
     ./usr/bin/quennarix \
+    ./usr/share/man/man1/quennarix.1.gz \
+    ./usr/share/doc/quennarix/copyright \
+    ./usr/share/doc/quennarix/changelog.gz \
     ./usr/share/applications/org.quennarix.Quennarix.desktop \
     ./usr/share/metainfo/org.quennarix.Quennarix.metainfo.xml \
     ./usr/share/icons/hicolor/16x16/apps/org.quennarix.Quennarix.png \
@@ -42,5 +46,33 @@ for dependency in libqt6widgets6 fonts-liberation2; do
         failures=$((failures + 1))
     fi
 done
+check() { # description, then a command that must succeed
+    local what=$1
+    shift
+    if "$@"; then
+        echo "ok: $what"
+    else
+        echo "FAILED: $what"
+        failures=$((failures + 1))
+    fi
+}
+
+version=$(dpkg-deb -f "$deb" Version)
+dpkg-deb -x "$deb" "$work/root"
+check "recommends qt6-wayland" test "$(dpkg-deb -f "$deb" Recommends)" = qt6-wayland
+check "the changelog's latest entry is $version" \
+    bash -c "zcat '$work/root/usr/share/doc/quennarix/changelog.gz' | head -1 | grep -qF '($version)'"
+readelf --dynamic --wide "$work/root/usr/bin/quennarix" > "$work/dynamic"
+check "no RUNPATH" bash -c "! grep -qE 'RPATH|RUNPATH' '$work/dynamic'"
+check "bound at start (BIND_NOW)" grep -q 'BIND_NOW' "$work/dynamic"
+check "position-independent (PIE)" grep -qE 'FLAGS_1.*PIE' "$work/dynamic"
+
+# Errors and warnings fail; so do hardening tags, which lintian gives as information.
+lintian_status=0
+lintian --display-info --pedantic --fail-on error,warning "$deb" > "$work/lintian" || lintian_status=$?
+cat "$work/lintian"
+check "lintian: no error or warning" test "$lintian_status" -eq 0
+check "lintian: no hardening tag" bash -c "! grep -q 'hardening-' '$work/lintian'"
+
 echo "$failures failed"
 ((failures == 0))
