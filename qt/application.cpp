@@ -3,6 +3,7 @@
 #include "qt/display.hpp"
 #include "qt/font_warm_up.hpp"
 #include "qt/startup_trace.hpp"
+#include "qt/termination_signal.hpp"
 
 #include <QApplication>
 #include <QIcon>
@@ -131,6 +132,7 @@ int start(const char *programPath, const ProjectHeader &header)
     QTimer::singleShot(0, &application, [iconPath = header.iconPath] {
         QApplication::setWindowIcon(loadIcon(iconPath));
     });
+    quitOnTerminationSignal();
     return QApplication::exec();
 }
 

@@ -10,23 +10,13 @@ import sys
 import tempfile
 import time
 import unittest
-import warnings
 
 import pyatspi
 from Xlib import X, display, protocol
 
+from accessibility import accessible, labels_and_buttons, text_of, wait_for
+
 PROGRAM = None
-warnings.filterwarnings("ignore", category=DeprecationWarning)  # pyatspi on Debian 12
-
-
-def wait_for(condition, what, timeout=10.0):
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        result = condition()
-        if result:
-            return result
-        time.sleep(0.05)
-    raise AssertionError(f"timed out waiting for {what}")
 
 
 def xdotool(*args):
@@ -58,21 +48,6 @@ def client_size(window):
                           text=True).stdout
     fields = dict(line.strip().split(":", 1) for line in info.splitlines() if ":" in line)
     return int(fields["Width"]), int(fields["Height"])
-
-
-def accessible(role, name):
-    """The first accessible object of the program with this role and name."""
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is not None and app.name == "quennarix":
-            match = pyatspi.findDescendant(
-                app, lambda node: node.getRoleName() == role and node.name == name)
-            if match is not None:
-                return match
-    return None
-
-
-def text_of(node):
-    return node.queryText().getText(0, -1)
 
 
 def window_icon_sizes(window_id):
@@ -163,12 +138,9 @@ class RunningProgram(unittest.TestCase):
         self.click(220, 184)
         box = wait_for(lambda: visible_window_named("quennarix"), "the message box")
         alert = wait_for(lambda: accessible("alert", "quennarix"), "the message box's alert")
-        labels = [node.name for node in pyatspi.findAllDescendants(
-            alert, lambda node: node.getRoleName() == "label" and node.name)]
-        buttons = [node.name for node in pyatspi.findAllDescendants(
-            alert, lambda node: node.getRoleName() == "push button")]
+        labels, buttons = labels_and_buttons(alert)
         self.assertEqual(labels, ["Please enter hex value"])
-        self.assertEqual(buttons, ["OK"])
+        self.assertEqual([button.name for button in buttons], ["OK"])
         xdotool("windowfocus", "--sync", box)
         xdotool("key", "Return")
         wait_for(lambda: visible_window_named("quennarix") is None, "the message box to close")
@@ -229,4 +201,4 @@ class FailedStart(unittest.TestCase):
 
 if __name__ == "__main__":
     PROGRAM = os.path.abspath(sys.argv.pop(1))
-    unittest.main(verbosity=2)
+    unittest.main(verbosity=2, warnings="ignore")  # pyatspi's deprecations on Debian 12

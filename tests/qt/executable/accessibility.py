@@ -1,0 +1,38 @@
+"""Reading and driving the program through the accessibility bus, as a screen reader does."""
+import time
+
+import pyatspi
+
+
+def wait_for(condition, what, timeout=10.0):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        result = condition()
+        if result:
+            return result
+        time.sleep(0.05)
+    raise AssertionError(f"timed out waiting for {what}")
+
+
+def accessible(role, name):
+    """The first accessible object of the program with this role and name."""
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == "quennarix":
+            match = pyatspi.findDescendant(
+                app, lambda node: node.getRoleName() == role and node.name == name)
+            if match is not None:
+                return match
+    return None
+
+
+def text_of(node):
+    return node.queryText().getText(0, -1)
+
+
+def labels_and_buttons(alert):
+    """The texts and the button names of a message box."""
+    labels = [node.name for node in pyatspi.findAllDescendants(
+        alert, lambda node: node.getRoleName() == "label" and node.name)]
+    buttons = [node for node in pyatspi.findAllDescendants(
+        alert, lambda node: node.getRoleName() == "push button")]
+    return labels, buttons
