@@ -80,7 +80,9 @@ def send_wm_delete(window_id):
     event = protocol.event.ClientMessage(window=window, client_type=protocols,
                                          data=(32, [delete, X.CurrentTime, 0, 0, 0]))
     window.send_event(event, event_mask=X.NoEventMask)
-    connection.flush()
+    # A round trip, not a flush: on a loaded machine an event flushed just
+    # before the connection closed was seen never to arrive.
+    connection.sync()
     connection.close()
 
 
