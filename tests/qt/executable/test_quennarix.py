@@ -8,7 +8,6 @@ import os
 import subprocess
 import sys
 import tempfile
-import time
 import unittest
 
 import pyatspi
@@ -50,26 +49,23 @@ def client_size(window):
     return int(fields["Width"]), int(fields["Height"])
 
 
-def window_icon_sizes(window_id):
-    """The image sizes in the window's _NET_WM_ICON: width, height, then the pixels, repeated."""
+def x_property(window_id, name):
+    """The property's value as python-xlib reads it: bytes or a list of numbers; None when unset."""
     connection = display.Display()
     window = connection.create_resource_object("window", int(window_id))
-    prop = window.get_full_property(connection.intern_atom("_NET_WM_ICON"), X.AnyPropertyType)
+    prop = window.get_full_property(connection.intern_atom(name), X.AnyPropertyType)
     connection.close()
-    data, sizes = list(prop.value) if prop else [], []
+    return prop.value if prop else None
+
+
+def window_icon_sizes(window_id):
+    """The image sizes in the window's _NET_WM_ICON: width, height, then the pixels, repeated."""
+    data, sizes = list(x_property(window_id, "_NET_WM_ICON") or []), []
     while len(data) >= 2:
         width, height = data[0], data[1]
         sizes.append((width, height))
         data = data[2 + width * height:]
     return sizes
-
-
-def x_property(window_id, name):
-    connection = display.Display()
-    window = connection.create_resource_object("window", int(window_id))
-    prop = window.get_full_property(connection.intern_atom(name), X.AnyPropertyType)
-    connection.close()
-    return prop.value.decode() if prop else None
 
 
 def send_wm_delete(window_id):
@@ -119,7 +115,7 @@ class RunningProgram(unittest.TestCase):
 
     def test_1_window_names_its_launcher(self):
         # The desktop entry's StartupWMClass matches this.
-        self.assertEqual(x_property(self.window, "WM_CLASS"), "quennarix\0quennarix\0")
+        self.assertEqual(x_property(self.window, "WM_CLASS"), b"quennarix\0quennarix\0")
 
     def test_2_focus_starts_in_the_time_box(self):
         xdotool("windowfocus", "--sync", self.window)
