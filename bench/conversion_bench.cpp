@@ -38,7 +38,7 @@ void operator delete(void *p, std::size_t) noexcept
 
 namespace {
 
-using Conversion = quennarix::ConversionOutcome (*)(std::u16string_view);
+using Conversion = quennarix::conversion::ConversionOutcome (*)(std::u16string_view);
 
 void Run(benchmark::State &state, Conversion convert, const std::u16string &input)
 {
@@ -52,39 +52,41 @@ void Run(benchmark::State &state, Conversion convert, const std::u16string &inpu
 
 void HexToTimeTypical(benchmark::State &state)
 {
-    Run(state, quennarix::ConvertHexToTime, u"5A");
+    Run(state, quennarix::conversion::ConvertHexToTime, u"5A");
 }
 
 void HexToTimeMalformed(benchmark::State &state)
 {
-    Run(state, quennarix::ConvertHexToTime, u"XYZ");
+    Run(state, quennarix::conversion::ConvertHexToTime, u"XYZ");
 }
 
 void TimeToHexTypical(benchmark::State &state)
 {
-    Run(state, quennarix::ConvertTimeToHex, u"01:30");
+    Run(state, quennarix::conversion::ConvertTimeToHex, u"01:30");
 }
 
 void TimeToHexMalformed(benchmark::State &state)
 {
-    Run(state, quennarix::ConvertTimeToHex, u"1:x");
+    Run(state, quennarix::conversion::ConvertTimeToHex, u"1:x");
 }
 
 void TimeToHexNoColon(benchmark::State &state)
 {
-    Run(state, quennarix::ConvertTimeToHex, u"130");
+    Run(state, quennarix::conversion::ConvertTimeToHex, u"130");
 }
 
 // Valid numbers behind leading zeros: the whole text has to be read.
 void HexToTimeLong(benchmark::State &state)
 {
-    Run(state, quennarix::ConvertHexToTime, std::u16string(state.range(0), u'0') + u"5A");
+    Run(state, quennarix::conversion::ConvertHexToTime,
+        std::u16string(state.range(0), u'0') + u"5A");
     state.SetComplexityN(state.range(0));
 }
 
 void TimeToHexLong(benchmark::State &state)
 {
-    Run(state, quennarix::ConvertTimeToHex, std::u16string(state.range(0), u'0') + u"1:30");
+    Run(state, quennarix::conversion::ConvertTimeToHex,
+        std::u16string(state.range(0), u'0') + u"1:30");
     state.SetComplexityN(state.range(0));
 }
 

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <variant>
 
-namespace quennarix {
+namespace quennarix::conversion {
 
 // The text that replaces the target box.
 struct TargetText
@@ -22,4 +22,4 @@ struct Message
 // What one click produces: a text for the other box, or a message, never both.
 using ConversionOutcome = std::variant<TargetText, Message>;
 
-} // namespace quennarix
+} // namespace quennarix::conversion

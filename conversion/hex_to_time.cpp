@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <utility>
 
-namespace quennarix {
+namespace quennarix::conversion {
 
 ConversionOutcome ConvertHexToTime(std::u16string_view hexText)
 {
@@ -34,4 +34,4 @@ ConversionOutcome ConvertHexToTime(std::u16string_view hexText)
     return TargetText{std::move(timeText)};
 }
 
-} // namespace quennarix
+} // namespace quennarix::conversion

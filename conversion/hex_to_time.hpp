@@ -4,9 +4,9 @@
 
 #include <string_view>
 
-namespace quennarix {
+namespace quennarix::conversion {
 
 // The "<" button: hexadecimal seconds (0 to FFFF) to "mm:ss".
 ConversionOutcome ConvertHexToTime(std::u16string_view hexText);
 
-} // namespace quennarix
+} // namespace quennarix::conversion

@@ -2,11 +2,11 @@
 
 #include <string_view>
 
-namespace quennarix::messages {
+namespace quennarix::conversion::messages {
 
 inline constexpr std::u16string_view kEnterHexValue = u"Please enter hex value";
 inline constexpr std::u16string_view kEnterValidHexValue = u"Please enter a valid hex value";
 inline constexpr std::u16string_view kEnterTimeValue = u"Please enter time value";
 inline constexpr std::u16string_view kEnterValidTimeValue = u"Please enter a valid time value";
 
-} // namespace quennarix::messages
+} // namespace quennarix::conversion::messages

@@ -2,7 +2,7 @@
 
 #include "runtime/text.hpp"
 
-namespace quennarix {
+namespace quennarix::conversion {
 
 std::u16string PadZeros(std::u16string_view text, std::size_t width)
 {
@@ -12,4 +12,4 @@ std::u16string PadZeros(std::u16string_view text, std::size_t width)
     return runtime::join(runtime::copiesOf(u'0', width - length), text);
 }
 
-} // namespace quennarix
+} // namespace quennarix::conversion

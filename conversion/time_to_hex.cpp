@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-namespace quennarix {
+namespace quennarix::conversion {
 
 ConversionOutcome ConvertTimeToHex(std::u16string_view timeText)
 {
@@ -40,4 +40,4 @@ ConversionOutcome ConvertTimeToHex(std::u16string_view timeText)
     return TargetText{PadZeros(upperHexText(total), 4)};
 }
 
-} // namespace quennarix
+} // namespace quennarix::conversion

@@ -4,9 +4,9 @@
 
 #include <string_view>
 
-namespace quennarix {
+namespace quennarix::conversion {
 
 // The ">" button: "minutes:seconds" to four upper-case hexadecimal digits.
 ConversionOutcome ConvertTimeToHex(std::u16string_view timeText);
 
-} // namespace quennarix
+} // namespace quennarix::conversion

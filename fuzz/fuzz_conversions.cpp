@@ -13,7 +13,7 @@
 
 namespace {
 
-using namespace quennarix;
+using namespace quennarix::conversion;
 
 void require(bool holds, const char *what)
 {

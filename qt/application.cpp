@@ -17,7 +17,7 @@
 #include <cstdlib>
 #include <utility>
 
-namespace quennarix::runtime {
+namespace quennarix::qt {
 
 namespace {
 
@@ -115,7 +115,6 @@ int start(const char *programPath, const ProjectHeader &header)
     gPreviousHandler = qInstallMessageHandler(holdWhileStarting);
     QApplication application(argc, argv);
     passOnHeldMessages();
-    application.setObjectName(QString::fromUtf8(header.projectName));
     QApplication::setApplicationName(QString::fromUtf8(header.title));
     QApplication::setApplicationVersion(QString::fromUtf8(header.version));
     QGuiApplication::setDesktopFileName(QString::fromUtf8(header.desktopFileName));
@@ -136,4 +135,4 @@ int start(const char *programPath, const ProjectHeader &header)
     return QApplication::exec();
 }
 
-} // namespace quennarix::runtime
+} // namespace quennarix::qt

@@ -4,12 +4,11 @@
 
 class QWidget;
 
-namespace quennarix::runtime {
+namespace quennarix::qt {
 
-// What a program tells the runtime about itself.
+// What the program tells its start-up about itself.
 struct ProjectHeader
 {
-    const char *projectName;
     const char *title; // the application's name, shown on its message boxes
     const char *version;
     const char *desktopFileName; // the desktop entry's id, which names the window to the shell
@@ -21,4 +20,4 @@ struct ProjectHeader
 // Without a display it says so in one line on stderr and returns 1.
 int start(const char *programPath, const ProjectHeader &header);
 
-} // namespace quennarix::runtime
+} // namespace quennarix::qt

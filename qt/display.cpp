@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-namespace quennarix::runtime {
+namespace quennarix::qt {
 
 namespace {
 
@@ -35,4 +35,4 @@ std::string unreachableWaylandDisplay()
     return std::string("cannot open the Wayland display ") + (wayland ? wayland : "wayland-0");
 }
 
-} // namespace quennarix::runtime
+} // namespace quennarix::qt

@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace quennarix::runtime {
+namespace quennarix::qt {
 
 // Empty when the environment names a display (or a platform that needs none);
 // otherwise a sentence saying what is missing.
@@ -12,4 +12,4 @@ std::string missingDisplay();
 std::string unreachableX11Display();
 std::string unreachableWaylandDisplay();
 
-} // namespace quennarix::runtime
+} // namespace quennarix::qt

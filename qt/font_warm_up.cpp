@@ -2,7 +2,7 @@
 
 #include <fontconfig/fontconfig.h>
 
-namespace quennarix::runtime {
+namespace quennarix::qt {
 
 FontWarmUp::FontWarmUp()
 {
@@ -21,4 +21,4 @@ void FontWarmUp::finish()
         m_thread.join();
 }
 
-} // namespace quennarix::runtime
+} // namespace quennarix::qt

@@ -1,9 +1,8 @@
 #include "qt/form1.hpp"
 
-#include "conversion/hex_to_time.hpp"
-#include "conversion/time_to_hex.hpp"
+#include "form/clicks.hpp"
+#include "form/layout.hpp"
 #include "qt/message_box.hpp"
-#include "window/form_layout.hpp"
 
 #include <QFont>
 #include <QLabel>
@@ -13,13 +12,12 @@
 
 #include <limits>
 #include <utility>
-#include <variant>
 
-namespace quennarix {
+namespace quennarix::qt {
 
 namespace {
 
-QFont fontFor(const layout::FontChoice &choice, const QFont &inherited)
+QFont fontFor(const form::FontChoice &choice, const QFont &inherited)
 {
     QFont font = inherited;
     font.setFamily(QString::fromLatin1(choice.family));
@@ -32,64 +30,60 @@ QFont fontFor(const layout::FontChoice &choice, const QFont &inherited)
 // It runs wider, so the window's 8 points become 7.5, or "Time (XX:XX)" is cut
 // in its 65-pixel label. Naming it directly spares Qt a search of every font.
 constexpr const char *kDesignFamilySubstitute = "Liberation Sans";
-constexpr layout::FontChoice kWindowFont{kDesignFamilySubstitute, 7.5, layout::kWindowFont.weight};
+constexpr form::FontChoice kWindowFont{kDesignFamilySubstitute, 7.5, form::kWindowFont.weight};
 
 void registerFontSubstitutes()
 {
     static const bool registered = [] {
-        QFont::insertSubstitution(QString::fromLatin1(layout::kDesignFamily),
+        QFont::insertSubstitution(QString::fromLatin1(form::kDesignFamily),
                                   QString::fromLatin1(kDesignFamilySubstitute));
         return true;
     }();
     (void)registered;
 }
 
-// The table is in pixels at 96 dpi. Where Qt scales for the screen it reports
-// 96 here; where it does not (QT_ENABLE_HIGHDPI_SCALING=0), the fonts still grow
-// with the font DPI, so the geometry has to grow with them.
-double tableScale(const QWidget *widget)
+// Where Qt scales for the screen it reports 96 dpi here; where it does not
+// (QT_ENABLE_HIGHDPI_SCALING=0), the fonts still grow with the font DPI, so
+// the geometry has to grow with them.
+QRect placeOf(const form::ControlLayout &entry, int dpi)
 {
-    return widget->logicalDpiY() / 96.0;
+    return QRect(form::scaled(entry.left, dpi), form::scaled(entry.top, dpi),
+                 form::scaled(entry.width, dpi), form::scaled(entry.height, dpi));
 }
 
-int scaled(int length, double scale)
-{
-    return qRound(length * scale);
-}
-
-QWidget *createControl(const layout::ControlLayout &entry, QWidget *parent, double scale)
+QWidget *createControl(const form::ControlLayout &entry, QWidget *parent, int dpi)
 {
     const QString caption = QString::fromLatin1(entry.caption);
     QWidget *control = nullptr;
     switch (entry.kind) {
-    case layout::ControlKind::Label: {
+    case form::ControlKind::Label: {
         auto *label = new QLabel(caption, parent);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         control = label;
         break;
     }
-    case layout::ControlKind::TextBox: {
+    case form::ControlKind::TextBox: {
         auto *box = new QLineEdit(parent);
         box->setMaxLength(std::numeric_limits<int>::max());
         control = box;
         break;
     }
-    case layout::ControlKind::PushButton: {
+    case form::ControlKind::PushButton: {
         auto *button = new QPushButton(caption, parent);
         button->setAutoDefault(false);
         button->setDefault(false);
-        button->setToolTip(QString::fromLatin1(entry.accessibleName));
         control = button;
         break;
     }
     }
     control->setObjectName(QString::fromLatin1(entry.name));
-    control->setGeometry(scaled(entry.left, scale), scaled(entry.top, scale),
-                         scaled(entry.width, scale), scaled(entry.height, scale));
-    if (entry.font.family != nullptr)
+    control->setGeometry(placeOf(entry, dpi));
+    if (form::hasOwnFont(entry))
         control->setFont(fontFor(entry.font, parent->font()));
     if (entry.accessibleName != nullptr)
         control->setAccessibleName(QString::fromLatin1(entry.accessibleName));
+    if (const char *tip = form::toolTipOf(entry))
+        control->setToolTip(QString::fromLatin1(tip));
     return control;
 }
 
@@ -100,63 +94,68 @@ QString toQString(std::u16string_view text)
 
 } // namespace
 
-Form1::Form1(QWidget *parent) : Form1(runtime::showMessageBox, parent) {}
+Form1::Form1(QWidget *parent) : Form1(showMessageBox, parent) {}
 
 Form1::Form1(ShowMessage showMessage, QWidget *parent)
     : QWidget(parent), m_showMessage(std::move(showMessage))
 {
     registerFontSubstitutes();
-    setWindowTitle(QString::fromLatin1(layout::kWindowCaption));
-    const double scale = tableScale(this);
-    setFixedSize(scaled(layout::kClientWidth, scale), scaled(layout::kClientHeight, scale));
+    setWindowTitle(QString::fromLatin1(form::kWindowCaption));
+    const int dpi = logicalDpiY();
+    setFixedSize(form::scaled(form::kClientWidth, dpi), form::scaled(form::kClientHeight, dpi));
     setFont(fontFor(kWindowFont, font()));
-    buildControls(scale);
+    buildControls(dpi);
 
-    connect(m_command1, &QPushButton::clicked, this, &Form1::Command1Click);
-    connect(m_command2, &QPushButton::clicked, this, &Form1::Command2Click);
-    m_text1->setFocus();
+    for (const form::ControlId button : {form::Command1, form::Command2}) {
+        connect(static_cast<QPushButton *>(control(button)), &QPushButton::clicked, this,
+                [this, button] { form::click(button, *this); });
+    }
+    control(form::Text1)->setFocus();
 }
 
-void Form1::buildControls(double scale)
+QWidget *Form1::control(form::ControlId id) const
+{
+    return m_controls[form::indexOf(id)];
+}
+
+void Form1::buildControls(int dpi)
 {
     QWidget *previous = nullptr;
-    for (const layout::ControlLayout &entry : layout::kControls) {
-        QWidget *control = createControl(entry, this, scale);
+    for (const form::ControlLayout &entry : form::kControls) {
+        QWidget *control = createControl(entry, this, dpi);
+        m_controls[form::indexOf(entry.id)] = control;
         if (control->focusPolicy() == Qt::NoFocus)
             continue;
         if (previous != nullptr)
             setTabOrder(previous, control);
         previous = control;
     }
-    m_text1 = findChild<QLineEdit *>(QStringLiteral("Text1"));
-    m_text2 = findChild<QLineEdit *>(QStringLiteral("Text2"));
-    m_command1 = findChild<QPushButton *>(QStringLiteral("Command1"));
-    m_command2 = findChild<QPushButton *>(QStringLiteral("Command2"));
-    for (const layout::ControlLayout &entry : layout::kControls) {
-        if (entry.labels != nullptr)
-            findChild<QLabel *>(QString::fromLatin1(entry.name))
-                ->setBuddy(findChild<QWidget *>(QString::fromLatin1(entry.labels)));
+    for (const form::ControlLayout &entry : form::kControls) {
+        if (entry.labels)
+            static_cast<QLabel *>(control(entry.id))->setBuddy(control(*entry.labels));
     }
 }
 
-void Form1::Command1Click()
+QLineEdit *Form1::box(form::ControlId id) const
 {
-    apply(ConvertHexToTime(m_text2->text().toStdU16String()), m_text1);
+    return static_cast<QLineEdit *>(control(id));
 }
 
-void Form1::Command2Click()
+std::u16string Form1::textOf(form::ControlId id) const
 {
-    apply(ConvertTimeToHex(m_text1->text().toStdU16String()), m_text2);
+    return box(id)->text().toStdU16String();
 }
 
-void Form1::apply(const ConversionOutcome &outcome, QLineEdit *target)
+void Form1::replaceText(form::ControlId id, std::u16string_view text)
 {
-    if (const auto *text = std::get_if<TargetText>(&outcome)) {
-        // An edit rather than setText, so that Undo in the box brings back what it held.
-        target->selectAll();
-        target->insert(toQString(text->text));
-    } else
-        m_showMessage(this, toQString(std::get<Message>(outcome).text));
+    // An edit rather than setText, so that Undo in the box brings back what it held.
+    box(id)->selectAll();
+    box(id)->insert(toQString(text));
 }
 
-} // namespace quennarix
+void Form1::showMessage(std::u16string_view message)
+{
+    m_showMessage(this, toQString(message));
+}
+
+} // namespace quennarix::qt

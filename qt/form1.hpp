@@ -1,18 +1,20 @@
 #pragma once
 
-#include "conversion/conversion_outcome.hpp"
+#include "form/control_id.hpp"
+#include "form/view.hpp"
 
 #include <QWidget>
 
+#include <array>
 #include <functional>
 
 class QLineEdit;
-class QPushButton;
 
-namespace quennarix {
+namespace quennarix::qt {
 
-// The program's one window: two boxes and an arrow button for each direction.
-class Form1 : public QWidget
+// The program's one window, as Qt widgets: two boxes and an arrow button for
+// each direction. What a click does is the form's; this only shows it.
+class Form1 : public QWidget, private form::View
 {
     Q_OBJECT
 
@@ -23,17 +25,18 @@ public:
     explicit Form1(QWidget *parent = nullptr);
     explicit Form1(ShowMessage showMessage, QWidget *parent = nullptr);
 
+    QWidget *control(form::ControlId id) const;
+
 private:
-    void buildControls(double scale);
-    void Command1Click();
-    void Command2Click();
-    void apply(const ConversionOutcome &outcome, QLineEdit *target);
+    void buildControls(int dpi);
+    QLineEdit *box(form::ControlId id) const;
+
+    std::u16string textOf(form::ControlId box) const override;
+    void replaceText(form::ControlId box, std::u16string_view text) override;
+    void showMessage(std::u16string_view message) override;
 
     ShowMessage m_showMessage;
-    QLineEdit *m_text1 = nullptr;
-    QLineEdit *m_text2 = nullptr;
-    QPushButton *m_command1 = nullptr;
-    QPushButton *m_command2 = nullptr;
+    std::array<QWidget *, form::kControlCount> m_controls{};
 };
 
-} // namespace quennarix
+} // namespace quennarix::qt

@@ -6,17 +6,16 @@ namespace {
 
 std::unique_ptr<QWidget> createForm1()
 {
-    return std::make_unique<quennarix::Form1>();
+    return std::make_unique<quennarix::qt::Form1>();
 }
 
-constexpr quennarix::runtime::ProjectHeader kProject{
-    "Project1",       QUENNARIX_TITLE,     QUENNARIX_VERSION,
-    QUENNARIX_APP_ID, ":/icons/quennarix", createForm1,
+constexpr quennarix::qt::ProjectHeader kProject{
+    QUENNARIX_TITLE, QUENNARIX_VERSION, QUENNARIX_APP_ID, ":/icons/quennarix", createForm1,
 };
 
 } // namespace
 
 int main(int, char **argv)
 {
-    return quennarix::runtime::start(argv[0], kProject);
+    return quennarix::qt::start(argv[0], kProject);
 }

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QMessageBox>
 
-namespace quennarix::runtime {
+namespace quennarix::qt {
 
 void showMessageBox(QWidget *parent, const QString &message)
 {
@@ -12,4 +12,4 @@ void showMessageBox(QWidget *parent, const QString &message)
     box.exec();
 }
 
-} // namespace quennarix::runtime
+} // namespace quennarix::qt

@@ -3,10 +3,10 @@
 class QString;
 class QWidget;
 
-namespace quennarix::runtime {
+namespace quennarix::qt {
 
 // A modal box with the message, one OK button and no icon, titled with the
 // application's name. Returns when the user has dismissed it.
 void showMessageBox(QWidget *parent, const QString &message);
 
-} // namespace quennarix::runtime
+} // namespace quennarix::qt

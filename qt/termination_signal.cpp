@@ -7,7 +7,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-namespace quennarix::runtime {
+namespace quennarix::qt {
 
 namespace {
 
@@ -40,4 +40,4 @@ void quitOnTerminationSignal()
     ::sigaction(SIGTERM, &action, nullptr);
 }
 
-} // namespace quennarix::runtime
+} // namespace quennarix::qt

@@ -9,7 +9,7 @@
 #include <ostream>
 #include <string>
 
-namespace quennarix {
+namespace quennarix::conversion {
 namespace {
 
 using testing::Describe;
@@ -97,4 +97,4 @@ INSTANTIATE_TEST_SUITE_P(
     testing::RowName());
 
 } // namespace
-} // namespace quennarix
+} // namespace quennarix::conversion

@@ -36,11 +36,11 @@ inline std::string MessageOutcome(std::u16string_view text)
     return "message \"" + Readable(text) + "\"";
 }
 
-inline std::string Describe(const ConversionOutcome &outcome)
+inline std::string Describe(const conversion::ConversionOutcome &outcome)
 {
     return std::visit(
         [](const auto &value) {
-            if constexpr (std::is_same_v<std::decay_t<decltype(value)>, TargetText>)
+            if constexpr (std::is_same_v<std::decay_t<decltype(value)>, conversion::TargetText>)
                 return TextOutcome(value.text);
             else
                 return MessageOutcome(value.text);

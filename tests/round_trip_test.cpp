@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <string>
 
-namespace quennarix {
+namespace quennarix::conversion {
 namespace {
 
 using testing::Describe;
@@ -37,4 +37,4 @@ TEST(RoundTrip, EveryTotalFromZeroToFFFF)
 }
 
 } // namespace
-} // namespace quennarix
+} // namespace quennarix::conversion

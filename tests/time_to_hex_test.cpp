@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-namespace quennarix {
+namespace quennarix::conversion {
 namespace {
 
 using testing::Describe;
@@ -69,4 +69,4 @@ INSTANTIATE_TEST_SUITE_P(
     testing::RowName());
 
 } // namespace
-} // namespace quennarix
+} // namespace quennarix::conversion

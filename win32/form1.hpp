@@ -1,7 +1,7 @@
 #pragma once
 
-#include "conversion/conversion_outcome.hpp"
-#include "window/form_layout.hpp"
+#include "form/control_id.hpp"
+#include "form/view.hpp"
 
 #include <array>
 #include <memory>
@@ -10,19 +10,17 @@
 
 namespace quennarix::win32 {
 
-// A control's id is its index in the layout table plus this: clear of IDOK and
-// IDCANCEL, which IsDialogMessage sends for Enter and Escape.
-inline constexpr int kFirstControlId = 100;
-
-// The program's one window: two boxes and an arrow button for each direction.
-class Form1
+// The program's one window, as plain Win32 controls: two boxes and an arrow
+// button for each direction. What a click does is the form's; this only shows it.
+class Form1 final : private form::View
 {
 public:
+    // window() is null when the window could not be made; GetLastError says why.
     explicit Form1(HINSTANCE instance);
     Form1(const Form1 &) = delete;
     Form1 &operator=(const Form1 &) = delete;
 
-    HWND handle() const { return m_window; }
+    HWND window() const { return m_window; }
 
 private:
     struct FontDeleter
@@ -32,20 +30,21 @@ private:
     using FontHandle = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
 
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     void createControls(HINSTANCE instance);
-    void createControl(std::size_t index, HINSTANCE instance);
+    void createControl(form::ControlId id, HINSTANCE instance);
     void addToolTips(HINSTANCE instance);
     void scaleTo(UINT dpi);
-    HWND control(const char *name) const;
-    void Command1Click();
-    void Command2Click();
-    void apply(const ConversionOutcome &outcome, HWND target);
+    HWND control(form::ControlId id) const;
+
+    std::u16string textOf(form::ControlId box) const override;
+    void replaceText(form::ControlId box, std::u16string_view text) override;
+    void showMessage(std::u16string_view message) override;
 
     HWND m_window = nullptr;
-    std::array<HWND, layout::kControls.size()> m_controls{};
-    std::array<FontHandle, layout::kControls.size()> m_fonts;
+    std::array<HWND, form::kControlCount> m_controls{};
+    std::array<FontHandle, form::kControlCount> m_fonts;
 };
 
 } // namespace quennarix::win32

@@ -1,8 +1,22 @@
+#include "version.hpp"
 #include "win32/form1.hpp"
 
 #include <commctrl.h>
 #include <objbase.h>
+#include <string>
 #include <windows.h>
+
+namespace {
+
+int failToStart(DWORD error)
+{
+    const std::wstring text =
+        L"The window could not be created (error " + std::to_wstring(error) + L").";
+    MessageBoxW(nullptr, text.c_str(), L"" QUENNARIX_TITLE, MB_OK | MB_ICONERROR);
+    return 1;
+}
+
+} // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
 {
@@ -14,17 +28,20 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
     int status = 0;
     {
         quennarix::win32::Form1 form(instance);
-        ShowWindow(form.handle(), showCommand);
-
-        MSG message;
-        while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-            // Gives Tab and Shift+Tab between the controls, and Space on a button.
-            if (!IsDialogMessageW(form.handle(), &message)) {
-                TranslateMessage(&message);
-                DispatchMessageW(&message);
+        if (form.window() == nullptr) {
+            status = failToStart(GetLastError());
+        } else {
+            ShowWindow(form.window(), showCommand);
+            MSG message;
+            while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+                // Gives Tab and Shift+Tab between the controls, and Space on a button.
+                if (!IsDialogMessageW(form.window(), &message)) {
+                    TranslateMessage(&message);
+                    DispatchMessageW(&message);
+                }
             }
+            status = static_cast<int>(message.wParam);
         }
-        status = static_cast<int>(message.wParam);
     }
     if (SUCCEEDED(com))
         CoUninitialize();

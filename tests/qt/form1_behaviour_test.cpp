@@ -3,7 +3,7 @@
 
 #include <ostream>
 
-namespace quennarix {
+namespace quennarix::qt {
 namespace {
 
 using testing::Form1Fixture;
@@ -147,4 +147,4 @@ TEST_F(Form1Fixture, HundredThousandCharactersArePastedWholeAndConverted)
 }
 
 } // namespace
-} // namespace quennarix
+} // namespace quennarix::qt

@@ -20,7 +20,7 @@ class Form1Fixture : public ::testing::Test
 protected:
     void SetUp() override
     {
-        form = std::make_unique<Form1>(
+        form = std::make_unique<qt::Form1>(
             [this](QWidget *, const QString &message) { messages << message; });
         form->show();
         form->activateWindow();
@@ -41,7 +41,7 @@ protected:
         QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton);
     }
 
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<qt::Form1> form;
     QStringList messages;
 };
 

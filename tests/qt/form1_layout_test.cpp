@@ -1,3 +1,4 @@
+#include "form/layout.hpp"
 #include "form1_fixture.hpp"
 #include "row_name.hpp"
 
@@ -7,7 +8,7 @@
 
 #include <ostream>
 
-namespace quennarix {
+namespace quennarix::qt {
 namespace {
 
 using testing::Form1Fixture;
@@ -40,19 +41,19 @@ QString captionOf(const QWidget *widget)
 
 // The table is in pixels at 96 dpi. CTest also runs these tests with Qt's
 // scaling off and a larger font DPI, where the window has to scale itself.
-double expectedScale()
+int expectedDpi()
 {
     const int fontDpi = qEnvironmentVariableIntValue("QT_FONT_DPI");
     if (qEnvironmentVariable("QT_ENABLE_HIGHDPI_SCALING") != QLatin1String("0") || fontDpi == 0)
-        return 1.0;
-    return fontDpi / 96.0;
+        return form::kDesignDpi;
+    return fontDpi;
 }
 
 QRect scaled(const QRect &rect)
 {
-    const double scale = expectedScale();
-    return QRect(qRound(rect.x() * scale), qRound(rect.y() * scale), qRound(rect.width() * scale),
-                 qRound(rect.height() * scale));
+    const int dpi = expectedDpi();
+    return QRect(form::scaled(rect.x(), dpi), form::scaled(rect.y(), dpi),
+                 form::scaled(rect.width(), dpi), form::scaled(rect.height(), dpi));
 }
 
 // Position among the window's controls in the focus chain, which Tab follows.
@@ -175,4 +176,4 @@ TEST_F(Form1Fixture, LabelsAreTheBuddiesOfTheirBoxes)
 }
 
 } // namespace
-} // namespace quennarix
+} // namespace quennarix::qt

@@ -15,7 +15,7 @@
 #include <cstdlib>
 #include <random>
 
-namespace quennarix {
+namespace quennarix::qt {
 namespace {
 
 // QUENNARIX_SOAK_SEED replays a failure; the seed in use is in every failure message.
@@ -131,4 +131,4 @@ TEST(Form1Soak, TenThousandRandomActionsLeaveAWorkingWindow)
 }
 
 } // namespace
-} // namespace quennarix
+} // namespace quennarix::qt

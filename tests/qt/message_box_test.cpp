@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-namespace quennarix::runtime {
+namespace quennarix::qt {
 namespace {
 
 struct SeenBox
@@ -48,4 +48,4 @@ TEST(MessageBox, ShowsTheMessageWithOnlyOkAndTheApplicationTitle)
 }
 
 } // namespace
-} // namespace quennarix::runtime
+} // namespace quennarix::qt

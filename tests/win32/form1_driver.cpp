@@ -1,8 +1,8 @@
 // Starts the real quennarix.exe and checks, through window messages, what a
 // user of it sees. usage: form1_driver QUENNARIX_EXE DPI
 #include "font_probe.hpp"
-#include "win32/form1.hpp"
-#include "window/form_layout.hpp"
+#include "form/layout.hpp"
+#include "win32/control_ids.hpp"
 
 #include <cstdio>
 #include <string>
@@ -11,9 +11,7 @@
 
 namespace {
 
-using quennarix::layout::ControlKind;
-using quennarix::layout::ControlLayout;
-using quennarix::layout::kControls;
+using namespace quennarix::form;
 using quennarix::testing::ProbedControl;
 using quennarix::testing::ProbeResult;
 
@@ -170,7 +168,7 @@ public:
         waitFor([this] {
             for (HWND window : topLevelWindowsOf(m_process.dwProcessId)) {
                 // FindWindow ignores case; the caption must match exactly.
-                if (textOf(window) == widen(quennarix::layout::kWindowCaption))
+                if (textOf(window) == widen(kWindowCaption))
                     m_form = window;
             }
             return m_form != nullptr;
@@ -189,14 +187,9 @@ public:
     DWORD id() const { return m_process.dwProcessId; }
     DWORD threadId() const { return m_process.dwThreadId; }
     HANDLE handle() const { return m_process.hProcess; }
-    HWND control(const char *name) const
+    HWND control(ControlId id) const
     {
-        for (std::size_t index = 0; index < kControls.size(); ++index) {
-            if (std::string_view(kControls[index].name) == name)
-                return GetDlgItem(m_form,
-                                  quennarix::win32::kFirstControlId + static_cast<int>(index));
-        }
-        return nullptr;
+        return GetDlgItem(m_form, quennarix::win32::commandIdOf(id));
     }
     HWND focus() const
     {
@@ -271,55 +264,51 @@ ProbeResult probeFonts(const Program &program)
 void checkFontsAndFit(const Program &program, int dpi)
 {
     // A box starts empty; it has to show the longest answer it can be given.
-    for (const char *box : {"Text1", "Text2"})
+    for (const ControlId box : {Text1, Text2})
         SendMessageW(program.control(box), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"1092:15"));
     const ProbeResult probed = probeFonts(program);
     check(probed.classIcons, L"window class has large and small icons");
-    for (std::size_t index = 0; index < kControls.size(); ++index) {
-        const ControlLayout &entry = kControls[index];
+    for (const ControlLayout &entry : kControls) {
         const std::wstring name = widen(entry.name);
         const ProbedControl *control = nullptr;
         for (int at = 0; at < probed.count; ++at) {
-            if (probed.controls[at].id ==
-                quennarix::win32::kFirstControlId + static_cast<int>(index))
+            if (probed.controls[at].id == quennarix::win32::commandIdOf(entry.id))
                 control = &probed.controls[at];
         }
         check(control != nullptr, name + L" probed");
         if (control == nullptr)
             continue;
         const LOGFONTW &font = control->font;
-        const quennarix::layout::FontChoice &choice =
-            entry.font.family != nullptr ? entry.font : quennarix::layout::kWindowFont;
+        const FontChoice &choice = fontOf(entry);
         const int height = -MulDiv(static_cast<int>(choice.pointSize * 10), dpi, 720);
         check(font.lfFaceName == widen(choice.family) && font.lfWeight == choice.weight &&
                   font.lfHeight == height,
               name + L" font " + font.lfFaceName + L" " + std::to_wstring(font.lfWeight) + L" " +
                   std::to_wstring(font.lfHeight));
         RECT room{};
-        GetClientRect(program.control(entry.name), &room);
+        GetClientRect(program.control(entry.id), &room);
         check(control->ink.cx <= room.right && control->ink.cy <= room.bottom,
               name + L" caption needs " + std::to_wstring(control->ink.cx) + L"x" +
                   std::to_wstring(control->ink.cy) + L" of " + std::to_wstring(room.right) + L"x" +
                   std::to_wstring(room.bottom));
     }
-    for (const char *box : {"Text1", "Text2"})
+    for (const ControlId box : {Text1, Text2})
         SendMessageW(program.control(box), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
 }
 
 void checkWindow(const Program &program, int dpi)
 {
-    const auto scaled = [dpi](int pixels) { return MulDiv(pixels, dpi, 96); };
+    const auto scaled = [dpi](int pixels) { return quennarix::form::scaled(pixels, dpi); };
     RECT client{};
     GetClientRect(program.form(), &client);
-    check(client.right == scaled(quennarix::layout::kClientWidth) &&
-              client.bottom == scaled(quennarix::layout::kClientHeight),
+    check(client.right == scaled(kClientWidth) && client.bottom == scaled(kClientHeight),
           L"client area " + std::to_wstring(client.right) + L"x" + std::to_wstring(client.bottom));
     const LONG style = GetWindowLongW(program.form(), GWL_STYLE);
     check((style & (WS_THICKFRAME | WS_MAXIMIZEBOX)) == 0, L"fixed size, no maximize");
 
     for (const ControlLayout &entry : kControls) {
         const std::wstring name = widen(entry.name);
-        HWND control = program.control(entry.name);
+        HWND control = program.control(entry.id);
         check(control != nullptr, name + L" exists");
         if (control == nullptr)
             continue;
@@ -346,13 +335,13 @@ void press(HWND window, WPARAM key)
 
 void checkFocus(const Program &program)
 {
-    check(program.focus() == program.control("Text1"), L"focus starts in Text1");
+    check(program.focus() == program.control(Text1), L"focus starts in Text1");
     std::wstring walked;
-    for (const char *next : {"Text2", "Command1", "Command2", "Text1"}) {
+    for (const ControlId next : {Text2, Command1, Command2, Text1}) {
         press(program.focus(), VK_TAB);
         waitFor([&] { return program.focus() == program.control(next); }, 2000);
         for (const ControlLayout &entry : kControls) {
-            if (program.focus() == program.control(entry.name))
+            if (program.focus() == program.control(entry.id))
                 walked += widen(entry.name) + L" ";
         }
     }
@@ -370,23 +359,36 @@ void click(HWND button)
     PostMessageW(button, BM_CLICK, 0, 0);
 }
 
-void checkConversion(const Program &program, const char *button, const char *source,
-                     const std::wstring &input, const char *target, const std::wstring &answer)
+void checkConversion(const Program &program, ControlId button, ControlId source,
+                     const std::wstring &input, ControlId target, const std::wstring &answer)
 {
     setText(program.control(source), input);
     setText(program.control(target), L"");
     click(program.control(button));
     const bool answered = waitFor([&] { return textOf(program.control(target)) == answer; });
     check(answered && textOf(program.control(source)) == input,
-          widen(button) + L" on " + std::to_wstring(input.size()) + L" characters gives " +
-              textOf(program.control(target)));
+          widen(layoutOf(button).name) + L" on " + std::to_wstring(input.size()) +
+              L" characters gives " + textOf(program.control(target)));
 }
 
-void checkMessage(const Program &program, const char *button, const char *source,
-                  const wchar_t *input, const wchar_t *message)
+// The answer is an edit of the box, so Undo there brings back what it held.
+void checkUndo(const Program &program)
 {
-    setText(program.control("Text1"), L"");
-    setText(program.control("Text2"), L"");
+    setText(program.control(Text1), L"12:34");
+    setText(program.control(Text2), L"5A");
+    click(program.control(Command1));
+    const bool answered = waitFor([&] { return textOf(program.control(Text1)) == L"01:30"; });
+    const bool canUndo = SendMessageW(program.control(Text1), EM_CANUNDO, 0, 0) != 0;
+    SendMessageW(program.control(Text1), EM_UNDO, 0, 0);
+    check(answered && canUndo && textOf(program.control(Text1)) == L"12:34",
+          L"Undo in Text1 after < brings back " + textOf(program.control(Text1)));
+}
+
+void checkMessage(const Program &program, ControlId button, ControlId source, const wchar_t *input,
+                  const wchar_t *message)
+{
+    setText(program.control(Text1), L"");
+    setText(program.control(Text2), L"");
     setText(program.control(source), input);
     click(program.control(button));
     HWND box = nullptr;
@@ -415,23 +417,24 @@ void checkMessage(const Program &program, const char *button, const char *source
     if (!buttons.empty())
         click(buttons.front());
     check(waitFor([&] { return !IsWindow(box); }), L"OK closes the box");
-    check(waitFor([&] { return program.focus() == program.control("Text1"); }),
+    check(waitFor([&] { return program.focus() == program.control(Text1); }),
           L"the window, active again, has the focus in Text1");
     check(textOf(program.control(source)) == input, L"what was typed stays");
 }
 
 void checkEnterAndEscapeDoNothing(const Program &program)
 {
-    setText(program.control("Text1"), L"");
-    setText(program.control("Text2"), L"");
-    for (const char *box : {"Text1", "Text2"}) {
+    setText(program.control(Text1), L"");
+    setText(program.control(Text2), L"");
+    for (const ControlId box : {Text1, Text2}) {
         for (const WPARAM key : {VK_RETURN, VK_ESCAPE}) {
             press(program.control(box), key);
             Sleep(300);
             check(visibleMessageBox(program.id()) == nullptr &&
-                      textOf(program.control("Text1")).empty() &&
-                      textOf(program.control("Text2")).empty() && IsWindow(program.form()),
-                  widen(box) + (key == VK_RETURN ? L": Enter" : L": Escape") + L" does nothing");
+                      textOf(program.control(Text1)).empty() &&
+                      textOf(program.control(Text2)).empty() && IsWindow(program.form()),
+                  widen(layoutOf(box).name) + (key == VK_RETURN ? L": Enter" : L": Escape") +
+                      L" does nothing");
         }
     }
 }
@@ -459,14 +462,15 @@ int wmain(int argc, wchar_t **argv)
     checkWindow(program, dpi);
     if (dpi == 96) {
         checkFocus(program);
-        checkConversion(program, "Command1", "Text2", L"5A", "Text1", L"01:30");
-        checkConversion(program, "Command2", "Text1", L"01:30", "Text2", L"005A");
-        checkConversion(program, "Command1", "Text2", std::wstring(99998, L'0') + L"5A", "Text1",
+        checkConversion(program, Command1, Text2, L"5A", Text1, L"01:30");
+        checkConversion(program, Command2, Text1, L"01:30", Text2, L"005A");
+        checkConversion(program, Command1, Text2, std::wstring(99998, L'0') + L"5A", Text1,
                         L"01:30");
-        checkMessage(program, "Command1", "Text2", L"", L"Please enter hex value");
-        checkMessage(program, "Command1", "Text2", L"XYZ", L"Please enter a valid hex value");
-        checkMessage(program, "Command2", "Text1", L"", L"Please enter time value");
-        checkMessage(program, "Command2", "Text1", L"130", L"Please enter a valid time value");
+        checkUndo(program);
+        checkMessage(program, Command1, Text2, L"", L"Please enter hex value");
+        checkMessage(program, Command1, Text2, L"XYZ", L"Please enter a valid hex value");
+        checkMessage(program, Command2, Text1, L"", L"Please enter time value");
+        checkMessage(program, Command2, Text1, L"130", L"Please enter a valid time value");
         checkEnterAndEscapeDoNothing(program);
     }
 

@@ -1,0 +1,48 @@
+#include "form/clicks.hpp"
+
+#include "conversion/hex_to_time.hpp"
+#include "conversion/time_to_hex.hpp"
+#include "form/view.hpp"
+
+#include <variant>
+
+namespace quennarix::form {
+
+namespace {
+
+// A message leaves both boxes as they were.
+void apply(const conversion::ConversionOutcome &outcome, ControlId target, View &view)
+{
+    if (const auto *text = std::get_if<conversion::TargetText>(&outcome))
+        view.replaceText(target, text->text);
+    else
+        view.showMessage(std::get<conversion::Message>(outcome).text);
+}
+
+} // namespace
+
+void Command1Click(View &view)
+{
+    apply(conversion::ConvertHexToTime(view.textOf(ControlId::Text2)), ControlId::Text1, view);
+}
+
+void Command2Click(View &view)
+{
+    apply(conversion::ConvertTimeToHex(view.textOf(ControlId::Text1)), ControlId::Text2, view);
+}
+
+bool click(ControlId control, View &view)
+{
+    switch (control) {
+    case ControlId::Command1:
+        Command1Click(view);
+        return true;
+    case ControlId::Command2:
+        Command2Click(view);
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace quennarix::form
