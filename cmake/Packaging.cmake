@@ -1,5 +1,5 @@
 # `cpack` in the build folder packs what `cmake --install` puts in place: a
-# Debian package from the Linux build; a ZIP and an installer from the Windows one.
+# Debian package from the Linux build; a ZIP from the Windows one.
 set(CPACK_PACKAGE_NAME quennarix)
 set(CPACK_PACKAGE_VERSION "${QUENNARIX_VERSION_TEXT}")
 set(CPACK_PACKAGE_VENDOR "The Quennarix authors")
@@ -18,16 +18,9 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
 
 if(WIN32)
+    # The installer is an MSI, built beside this by win32/CMakeLists.txt.
     set(CPACK_PACKAGE_FILE_NAME "quennarix-${QUENNARIX_VERSION_TEXT}-windows-x64")
-    set(CPACK_PACKAGE_INSTALL_DIRECTORY "Quennarix")
-    set(CPACK_PACKAGE_EXECUTABLES quennarix Quennarix) # the Start-menu entry
-    set(CPACK_NSIS_DISPLAY_NAME "Quennarix")
-    set(CPACK_NSIS_PACKAGE_NAME "Quennarix ${QUENNARIX_VERSION_TEXT}")
-    set(CPACK_NSIS_INSTALLED_ICON_NAME quennarix.exe)
-    set(CPACK_NSIS_MUI_ICON "${PROJECT_SOURCE_DIR}/resources/icons/quennarix.ico")
-    set(CPACK_NSIS_MUI_UNIICON "${PROJECT_SOURCE_DIR}/resources/icons/quennarix.ico")
-    set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
-    set(CPACK_GENERATOR ZIP NSIS64)
+    set(CPACK_GENERATOR ZIP)
 else()
     set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
     set(CPACK_DEBIAN_PACKAGE_SECTION utils)

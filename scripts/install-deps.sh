@@ -17,9 +17,9 @@ packages=(
     desktop-file-utils appstream dpkg-dev file lintian
     # native Wayland, and a headless compositor to test it on
     qt6-wayland weston
-    # the Windows build, its tests under Wine and its installer; without
-    # fonts-wine Wine draws "MS Sans Serif" in another face
-    g++-mingw-w64-x86-64 googletest wine wine64 fonts-wine nsis
+    # the Windows build, its tests under Wine and its MSI; without fonts-wine
+    # Wine draws "MS Sans Serif" in another face
+    g++-mingw-w64-x86-64 googletest wine wine64 fonts-wine wixl msitools python3-olefile
     # screenshot and icon scripts
     python3-pil librsvg2-bin
     "$@"
