@@ -1,5 +1,10 @@
 # Thin wrapper over the CMake presets; every target first installs what is missing.
-.PHONY: deps build run test test-release test-sanitizers test-fuzz test-windows windows bench screenshot format clean
+.PHONY: deps build run test test-release test-sanitizers test-fuzz test-windows windows dist bench screenshot format clean
+
+# The one clock a build reads is the commit's.
+SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct)
+export SOURCE_DATE_EPOCH
+VERSION = $(shell sed -n 's/^project.quennarix VERSION \([^ ]*\).*/\1/p' CMakeLists.txt)
 
 deps:
 	@./scripts/install-deps.sh
@@ -38,6 +43,18 @@ windows: deps
 test-windows: windows
 	ctest --preset windows
 
+# The release: the .deb, the Windows ZIP and MSI, the source of the commit, and
+# their checksums. The same commit gives the same bytes.
+dist: build windows
+	cd build/release && cpack
+	rm -rf dist
+	mkdir dist
+	cp build/release/quennarix_$(VERSION)_*.deb build/windows/quennarix-$(VERSION)-windows-x64.zip \
+	   build/windows/quennarix-$(VERSION)-windows-x64.msi dist/
+	git archive --format=tar --prefix=quennarix-$(VERSION)/ HEAD | gzip -9n > dist/quennarix-$(VERSION).tar.gz
+	cd dist && sha256sum * > SHA256SUMS
+	cat dist/SHA256SUMS
+
 bench: build
 	build/release/bench/quennarix_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 
@@ -49,4 +66,4 @@ format:
 	clang-format -i $$(git ls-files '*.cpp' '*.hpp')
 
 clean:
-	rm -rf build
+	rm -rf build dist

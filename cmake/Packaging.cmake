@@ -15,6 +15,9 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
     "a one-line message, and what was typed stays where it was. The program"
     "reads and writes no files and uses no network.")
 set(CPACK_STRIP_FILES ON)
+# Every packed file gets the commit's time and plain permissions.
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/NormalizeStaging.cmake)
+set(CPACK_QUENNARIX_SOURCE_DATE_EPOCH ${QUENNARIX_SOURCE_DATE_EPOCH})
 set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
 
 if(WIN32)
