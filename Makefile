@@ -4,6 +4,9 @@
 # The one clock a build reads is the commit's.
 SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct)
 export SOURCE_DATE_EPOCH
+# CPack's archivers take the modes of the files they write from the umask, and
+# ZIP's times are local.
+CPACK = umask 022 && TZ=UTC0 cpack
 VERSION = $(shell sed -n 's/^project.quennarix VERSION \([^ ]*\).*/\1/p' CMakeLists.txt)
 
 deps:
@@ -38,7 +41,7 @@ test-fuzz: deps
 windows: deps
 	cmake --preset windows
 	cmake --build --preset windows
-	cd build/windows && cpack
+	cd build/windows && $(CPACK)
 
 test-windows: windows
 	ctest --preset windows
@@ -46,7 +49,7 @@ test-windows: windows
 # The release: the .deb, the Windows ZIP and MSI, the source of the commit, and
 # their checksums. The same commit gives the same bytes.
 dist: build windows
-	cd build/release && cpack
+	cd build/release && $(CPACK)
 	rm -rf dist
 	mkdir dist
 	cp build/release/quennarix_$(VERSION)_*.deb build/windows/quennarix-$(VERSION)-windows-x64.zip \
