@@ -1,5 +1,5 @@
 # Thin wrapper over the CMake presets; every target first installs what is missing.
-.PHONY: deps build run test test-release test-sanitizers test-fuzz test-windows windows dist bench screenshot format clean
+.PHONY: deps build run test test-release test-sanitizers test-fuzz test-windows test-reproducible windows dist bench screenshot format clean
 
 # The one clock a build reads is the commit's.
 SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct)
@@ -21,8 +21,8 @@ run: build
 
 # Every test: a bounded fuzzing run, the tests under AddressSanitizer and
 # UndefinedBehaviorSanitizer (leak checking on), the Windows build under Wine,
-# then the release build.
-test: test-fuzz test-sanitizers test-windows test-release
+# the release build, then the release rebuilt elsewhere to the same bytes.
+test: test-fuzz test-sanitizers test-windows test-release test-reproducible
 
 test-release: build
 	ctest --preset release
@@ -45,6 +45,9 @@ windows: deps
 
 test-windows: windows
 	ctest --preset windows
+
+test-reproducible: dist
+	scripts/check-reproducible.sh
 
 # The release: the .deb, the Windows ZIP and MSI, the source of the commit, and
 # their checksums. The same commit gives the same bytes.
