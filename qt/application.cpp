@@ -1,5 +1,6 @@
 #include "qt/application.hpp"
 
+#include "qt/compositor_frames.hpp"
 #include "qt/display.hpp"
 #include "qt/font_warm_up.hpp"
 #include "qt/startup_trace.hpp"
@@ -107,6 +108,7 @@ int start(const char *programPath, const ProjectHeader &header)
     }
 
     FontWarmUp fontWarmUp;
+    preferCompositorFrames();
 
     // The program takes no command line, so Qt is given none either.
     int argc = 1;

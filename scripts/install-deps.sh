@@ -15,8 +15,9 @@ packages=(
     xvfb xdotool x11-utils dbus-daemon at-spi2-core python3 python3-pyatspi python3-xlib
     # resources and packaging checks
     desktop-file-utils appstream dpkg-dev file lintian
-    # native Wayland, and a headless compositor to test it on
-    qt6-wayland weston
+    # native Wayland, its protocols, and headless compositors to test it on: one
+    # that leaves the window's frame to the program, one that draws it
+    qt6-wayland libwayland-dev wayland-protocols weston sway
     # the Windows build, its tests under Wine and its MSI; without fonts-wine
     # Wine draws "MS Sans Serif" in another face
     g++-mingw-w64-x86-64 googletest wine wine64 fonts-wine wixl msitools python3-olefile

@@ -1,13 +1,16 @@
 #!/usr/bin/python3
-"""The real program as a native Wayland client, on a headless Weston.
+"""The real program as a native Wayland client, on a headless compositor.
 
-Usage: dbus-run-session -- test_wayland.py PATH/TO/quennarix
-No X input reaches Wayland, so the program is driven through the accessibility
-bus: box text set through the editable-text interface, buttons pressed through
-their action. Weston's protocol log shows what the window asked of the compositor.
+Usage: dbus-run-session -- test_wayland.py weston|sway PATH/TO/quennarix
+Weston leaves the window's frame to the program; sway draws it itself, and
+there the program must not load GL for a frame it does not draw. No X input
+reaches Wayland, so the program is driven through the accessibility bus: box
+text set through the editable-text interface, buttons pressed through their
+action. The program's own protocol log (WAYLAND_DEBUG) shows what it asked.
 """
 import os
 import pathlib
+import re
 import signal
 import subprocess
 import sys
@@ -17,32 +20,40 @@ import unittest
 import pyatspi
 
 from accessibility import accessible, labels_and_buttons, text_of, wait_for
+from compositors import COMPOSITORS
 
 PROGRAM = None
-SOCKET = "quennarix-test"
+COMPOSITOR = None
+CLIENT_AREA = (471, 296)
 
 
-class OnWeston(unittest.TestCase):
+def views(node):
+    if node.get("app_id"):
+        yield node
+    for child in node.get("nodes", []) + node.get("floating_nodes", []):
+        yield from views(child)
+
+
+class OnWayland(unittest.TestCase):
     """One program started once; the steps run in the order of their names."""
 
     @classmethod
     def setUpClass(cls):
-        cls.runtime_dir = tempfile.TemporaryDirectory()
-        os.chmod(cls.runtime_dir.name, 0o700)
-        runtime = pathlib.Path(cls.runtime_dir.name)
-        cls.protocol_log = runtime / "weston.log"
-        env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
-        env["XDG_RUNTIME_DIR"] = str(runtime)
-        cls.weston = subprocess.Popen(
-            ["weston", "--backend=headless-backend.so", f"--socket={SOCKET}", "--idle-time=0",
-             "--logger-scopes=proto", f"--log={cls.protocol_log}"],
-            env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        wait_for(lambda: (runtime / SOCKET).exists(), "Weston's socket")
+        cls.folder_handle = tempfile.TemporaryDirectory()
+        folder = pathlib.Path(cls.folder_handle.name)
+        os.chmod(folder, 0o700)
+        env = {k: v for k, v in os.environ.items()
+               if k not in ("DISPLAY", "WAYLAND_DISPLAY") and not k.startswith("QT_WAYLAND")}
+        env["XDG_RUNTIME_DIR"] = str(folder)
+        cls.compositor = COMPOSITORS[COMPOSITOR](folder, env)
+        wait_for(lambda: cls.compositor.socket.exists(), f"{COMPOSITOR}'s socket")
 
-        env.update(WAYLAND_DISPLAY=SOCKET, QT_QPA_PLATFORM="wayland",
-                   QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        cls.protocol_log = folder / "client.log"
+        env.update(WAYLAND_DISPLAY=str(cls.compositor.socket), QT_QPA_PLATFORM="wayland",
+                   QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", WAYLAND_DEBUG="client")
         pyatspi.Registry.getDesktop(0)  # brings the accessibility bus up before the program
-        cls.program = subprocess.Popen([PROGRAM], env=env)
+        with open(cls.protocol_log, "w") as log:
+            cls.program = subprocess.Popen([PROGRAM], env=env, stderr=log)
         wait_for(lambda: accessible("push button", "Convert hex to time"), "the window")
 
     @classmethod
@@ -50,9 +61,16 @@ class OnWeston(unittest.TestCase):
         if cls.program.poll() is None:
             cls.program.kill()
             cls.program.wait()
-        cls.weston.terminate()
-        cls.weston.wait()
-        cls.runtime_dir.cleanup()
+        cls.compositor.stop()
+        cls.folder_handle.cleanup()
+
+    def protocol(self):
+        return self.protocol_log.read_text(errors="replace")
+
+    def first_buffer(self):
+        found = wait_for(lambda: re.search(r"create_buffer\(new id wl_buffer@\d+, \d+, (\d+), (\d+),",
+                                           self.protocol()), "the window's first buffer")
+        return int(found[1]), int(found[2])
 
     def convert(self, source, text, button, target):
         accessible("text", source).queryEditableText().setTextContents(text)
@@ -60,17 +78,35 @@ class OnWeston(unittest.TestCase):
         return wait_for(lambda: text_of(accessible("text", target)) or None, f"an answer in {target}")
 
     def test_1_window_names_its_desktop_entry(self):
-        wait_for(lambda: 'set_app_id("org.quennarix.Quennarix")' in self.protocol_log.read_text(),
-                 "the app id in Weston's protocol log")
+        wait_for(lambda: 'set_app_id("org.quennarix.Quennarix")' in self.protocol(),
+                 "the app id in the protocol log")
 
-    def test_2_hex_to_time(self):
+    def test_2_frame_is_drawn_by_whoever_should(self):
+        width, height = self.first_buffer()
+        if not self.compositor.draws_frames:
+            self.assertGreater((width, height), CLIENT_AREA, "the program draws its frame")
+            return
+        self.assertEqual((width, height), CLIENT_AREA, "the buffer holds no frame of its own")
+        self.assertRegex(self.protocol(), r"zxdg_toplevel_decoration_v1@\d+\.configure\(2\)")
+        view = wait_for(lambda: next(views(self.compositor.tree()), None), "the window in sway")
+        self.assertEqual(view["app_id"], "org.quennarix.Quennarix")
+        self.assertEqual(view["border"], "normal")
+        self.assertGreater(view["deco_rect"]["height"], 0, "sway draws a title bar")
+
+    def test_3_no_gl_where_the_compositor_draws_the_frame(self):
+        if not self.compositor.draws_frames:
+            self.skipTest("Qt's own frame needs its EGL integration")
+        maps = pathlib.Path(f"/proc/{self.program.pid}/maps").read_text()
+        self.assertEqual(re.findall(r"\S*(?:_dri\.so|libEGL_mesa)\S*", maps), [])
+
+    def test_4_hex_to_time(self):
         self.assertEqual(self.convert("Hex", "5A", "Convert hex to time", "Time (XX:XX)"), "01:30")
 
-    def test_3_time_to_hex(self):
+    def test_5_time_to_hex(self):
         accessible("text", "Hex").queryEditableText().setTextContents("")
         self.assertEqual(self.convert("Time (XX:XX)", "1:75", "Convert time to hex", "Hex"), "0087")
 
-    def test_4_empty_hex_box_gets_a_message(self):
+    def test_6_empty_hex_box_gets_a_message(self):
         accessible("text", "Hex").queryEditableText().setTextContents("")
         accessible("push button", "Convert hex to time").queryAction().doAction(0)
         alert = wait_for(lambda: accessible("alert", "quennarix"), "the message box")
@@ -81,11 +117,12 @@ class OnWeston(unittest.TestCase):
         wait_for(lambda: accessible("alert", "quennarix") is None, "the message box to close")
         self.assertEqual(text_of(accessible("text", "Time (XX:XX)")), "1:75")
 
-    def test_5_ending_the_session_ends_the_program_cleanly(self):
+    def test_7_ending_the_session_ends_the_program_cleanly(self):
         self.program.send_signal(signal.SIGTERM)
         self.assertEqual(self.program.wait(timeout=10), 0)
 
 
 if __name__ == "__main__":
+    COMPOSITOR = sys.argv.pop(1)
     PROGRAM = os.path.abspath(sys.argv.pop(1))
     unittest.main(verbosity=2, warnings="ignore")  # pyatspi's deprecations on Debian 12
