@@ -18,8 +18,8 @@ other=$work/another/folder/quennarix
     TZ=America/Los_Angeles make dist >"$work/build.log" 2>&1
 ) || { tail -n 30 "$work/build.log"; exit 1; }
 if diff -r "$root/dist" "$other/dist"; then
-    echo "1 passed, 0 failed: dist/ rebuilt byte for byte ($(ls "$root/dist" | wc -l) files)"
+    echo "reproducible: dist/ rebuilt byte for byte ($(ls "$root/dist" | wc -l) files)"
 else
-    echo "0 passed, 1 failed: dist/ differs when rebuilt elsewhere"
+    echo "NOT REPRODUCIBLE: dist/ differs when rebuilt elsewhere" >&2
     exit 1
 fi
