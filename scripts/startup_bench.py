@@ -157,7 +157,7 @@ def main():
     results = (run_on_wayland if args.wayland else run_on_x11)(programs, args.rounds)
 
     print(f"{args.rounds} rounds, interleaved; {os.cpu_count()} cores")
-    print(f"{'program':<26} {'median start ms':>15} {'spread (min-max)':>17} {'ratio to ours':>13} "
+    print(f"{'program':<30} {'median start ms':>15} {'spread (min-max)':>17} {'ratio to ours':>13} "
           f"{'peak RSS MB':>11}")
     ours = None
     for name, (times, memory) in results.items():
@@ -165,7 +165,7 @@ def main():
             ours = statistics.median(times)
         median = statistics.median(times)
         spread = f"{min(times):.1f}-{max(times):.1f}"
-        print(f"{name:<26} {median:>15.1f} {spread:>17} {median / ours:>13.2f} "
+        print(f"{name:<30} {median:>15.1f} {spread:>17} {median / ours:>13.2f} "
               f"{statistics.median(memory):>11.1f}")
 
 
