@@ -3,12 +3,11 @@
 #include "xdg-decoration-unstable-v1-client-protocol.h"
 #include "xdg-shell-client-protocol.h"
 
-#include <wayland-client.h>
-
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string_view>
+#include <wayland-client.h>
 
 namespace quennarix::qt {
 
@@ -26,8 +25,9 @@ bool qtWillUseWayland()
 
 bool userHasChosen()
 {
-    for (const char *name : {"QT_WAYLAND_DISABLE_WINDOWDECORATION", "QT_WAYLAND_DECORATION",
-                             "QT_WAYLAND_CLIENT_BUFFER_INTEGRATION", "QT_WAYLAND_SHELL_INTEGRATION"}) {
+    for (const char *name :
+         {"QT_WAYLAND_DISABLE_WINDOWDECORATION", "QT_WAYLAND_DECORATION",
+          "QT_WAYLAND_CLIENT_BUFFER_INTEGRATION", "QT_WAYLAND_SHELL_INTEGRATION"}) {
         if (std::getenv(name) != nullptr)
             return true;
     }
