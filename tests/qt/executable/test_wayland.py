@@ -39,13 +39,16 @@ class OnWayland(unittest.TestCase):
 
     @classmethod
     def setUpClass(cls):
-        cls.folder_handle = tempfile.TemporaryDirectory()
-        folder = pathlib.Path(cls.folder_handle.name)
+        # Cleanups, unlike tearDownClass, also run when a step here fails.
+        folder_handle = tempfile.TemporaryDirectory()
+        cls.addClassCleanup(folder_handle.cleanup)
+        folder = pathlib.Path(folder_handle.name)
         os.chmod(folder, 0o700)
         env = {k: v for k, v in os.environ.items()
                if k not in ("DISPLAY", "WAYLAND_DISPLAY") and not k.startswith("QT_WAYLAND")}
         env["XDG_RUNTIME_DIR"] = str(folder)
         cls.compositor = COMPOSITORS[COMPOSITOR](folder, env)
+        cls.addClassCleanup(cls.compositor.stop)
         wait_for(lambda: cls.compositor.socket.exists(), f"{COMPOSITOR}'s socket")
 
         cls.protocol_log = folder / "client.log"
@@ -54,15 +57,14 @@ class OnWayland(unittest.TestCase):
         pyatspi.Registry.getDesktop(0)  # brings the accessibility bus up before the program
         with open(cls.protocol_log, "w") as log:
             cls.program = subprocess.Popen([PROGRAM], env=env, stderr=log)
+        cls.addClassCleanup(cls.end_program)
         wait_for(lambda: accessible("push button", "Convert hex to time"), "the window")
 
     @classmethod
-    def tearDownClass(cls):
+    def end_program(cls):
         if cls.program.poll() is None:
             cls.program.kill()
             cls.program.wait()
-        cls.compositor.stop()
-        cls.folder_handle.cleanup()
 
     def protocol(self):
         return self.protocol_log.read_text(errors="replace")
@@ -119,7 +121,9 @@ class OnWayland(unittest.TestCase):
 
     def test_7_ending_the_session_ends_the_program_cleanly(self):
         self.program.send_signal(signal.SIGTERM)
-        self.assertEqual(self.program.wait(timeout=10), 0)
+        status = self.program.wait(timeout=10)
+        said = [line for line in self.protocol().splitlines() if not line.startswith("[")]
+        self.assertEqual(status, 0, "the program said:\n" + "\n".join(said[-40:]))
 
 
 if __name__ == "__main__":
