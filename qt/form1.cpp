@@ -42,9 +42,6 @@ void registerFontSubstitutes()
     (void)registered;
 }
 
-// Where Qt scales for the screen it reports 96 dpi here; where it does not
-// (QT_ENABLE_HIGHDPI_SCALING=0), the fonts still grow with the font DPI, so
-// the geometry has to grow with them.
 QRect placeOf(const form::ControlLayout &entry, int dpi)
 {
     return QRect(form::scaled(entry.left, dpi), form::scaled(entry.top, dpi),
@@ -101,6 +98,9 @@ Form1::Form1(ShowMessage showMessage, QWidget *parent)
 {
     registerFontSubstitutes();
     setWindowTitle(QString::fromLatin1(form::kWindowCaption));
+    // Where Qt scales for the screen it reports 96 dpi here; where it does not
+    // (QT_ENABLE_HIGHDPI_SCALING=0), the fonts still grow with the font DPI, so
+    // the geometry has to grow with them.
     const int dpi = logicalDpiY();
     setFixedSize(form::scaled(form::kClientWidth, dpi), form::scaled(form::kClientHeight, dpi));
     setFont(fontFor(kWindowFont, font()));
