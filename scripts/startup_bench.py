@@ -69,7 +69,8 @@ def microseconds():
     return (time.clock_gettime_ns(time.CLOCK_REALTIME) // 1000) % 2**32
 
 
-FIRST_ATTACH = re.compile(r"\[\s*(\d+)\.(\d{3})\] wl_surface@\d+\.attach\(wl_buffer@")
+# libwayland 1.21 names objects wl_surface@13, 1.23 wl_surface#13.
+FIRST_ATTACH = re.compile(r"\[\s*(\d+)\.(\d{3})\] wl_surface[@#]\d+\.attach\(wl_buffer[@#]")
 
 
 def measure_on_wayland(command, env, log):
@@ -153,7 +154,7 @@ def main():
         label, program = extra.split("=", 1)
         programs.insert(1, (label, program.split()))
 
-    subprocess.run([str(ROOT / "scripts" / "install-deps.sh"), "galculator", "x11-apps"], check=True)
+    subprocess.run([str(ROOT / "scripts" / "install-deps.sh"), "test", "--", "galculator", "x11-apps"], check=True)
     results = (run_on_wayland if args.wayland else run_on_x11)(programs, args.rounds)
 
     print(f"{args.rounds} rounds, interleaved; {os.cpu_count()} cores")

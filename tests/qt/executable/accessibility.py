@@ -14,12 +14,17 @@ def wait_for(condition, what, timeout=10.0):
     raise AssertionError(f"timed out waiting for {what}")
 
 
+# Roles are matched by value: at-spi2-core 2.56 renamed "push button" to "button".
+BOX, BUTTON, LABEL, MESSAGE_BOX = (pyatspi.ROLE_TEXT, pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_LABEL,
+                                   pyatspi.ROLE_ALERT)
+
+
 def accessible(role, name):
     """The first accessible object of the program with this role and name."""
     for app in pyatspi.Registry.getDesktop(0):
         if app is not None and app.name == "quennarix":
             match = pyatspi.findDescendant(
-                app, lambda node: node.getRoleName() == role and node.name == name)
+                app, lambda node: node.getRole() == role and node.name == name)
             if match is not None:
                 return match
     return None
@@ -32,7 +37,7 @@ def text_of(node):
 def labels_and_buttons(alert):
     """The texts and the button names of a message box."""
     labels = [node.name for node in pyatspi.findAllDescendants(
-        alert, lambda node: node.getRoleName() == "label" and node.name)]
+        alert, lambda node: node.getRole() == LABEL and node.name)]
     buttons = [node for node in pyatspi.findAllDescendants(
-        alert, lambda node: node.getRoleName() == "push button")]
+        alert, lambda node: node.getRole() == BUTTON)]
     return labels, buttons

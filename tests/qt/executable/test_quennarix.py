@@ -13,7 +13,7 @@ import unittest
 import pyatspi
 from Xlib import X, display, protocol
 
-from accessibility import accessible, labels_and_buttons, text_of, wait_for
+from accessibility import BOX, MESSAGE_BOX, accessible, labels_and_buttons, text_of, wait_for
 
 PROGRAM = None
 
@@ -119,30 +119,30 @@ class RunningProgram(unittest.TestCase):
 
     def test_2_focus_starts_in_the_time_box(self):
         xdotool("windowfocus", "--sync", self.window)
-        time_box = wait_for(lambda: accessible("text", "Time (XX:XX)"), "the time box")
+        time_box = wait_for(lambda: accessible(BOX, "Time (XX:XX)"), "the time box")
         wait_for(lambda: time_box.getState().contains(pyatspi.STATE_FOCUSED), "focus in the time box")
 
     def test_3_hex_to_time_by_keyboard_and_mouse(self):
         self.click(364, 184)  # the hex box
         xdotool("type", "5A")
         self.click(220, 184)  # "<"
-        time_box = accessible("text", "Time (XX:XX)")
+        time_box = accessible(BOX, "Time (XX:XX)")
         wait_for(lambda: text_of(time_box) == "01:30", "01:30 in the time box")
-        self.assertEqual(text_of(accessible("text", "Hex")), "5A")
+        self.assertEqual(text_of(accessible(BOX, "Hex")), "5A")
 
     def test_4_empty_hex_box_gets_a_message(self):
         self.click(364, 184)
         xdotool("key", "ctrl+a", "BackSpace")
         self.click(220, 184)
         box = wait_for(lambda: visible_window_named("quennarix"), "the message box")
-        alert = wait_for(lambda: accessible("alert", "quennarix"), "the message box's alert")
+        alert = wait_for(lambda: accessible(MESSAGE_BOX, "quennarix"), "the message box's alert")
         labels, buttons = labels_and_buttons(alert)
         self.assertEqual(labels, ["Please enter hex value"])
         self.assertEqual([button.name for button in buttons], ["OK"])
         xdotool("windowfocus", "--sync", box)
         xdotool("key", "Return")
         wait_for(lambda: visible_window_named("quennarix") is None, "the message box to close")
-        self.assertEqual(text_of(accessible("text", "Time (XX:XX)")), "01:30")
+        self.assertEqual(text_of(accessible(BOX, "Time (XX:XX)")), "01:30")
 
     def test_5_closing_the_window_ends_the_program(self):
         send_wm_delete(self.window)
