@@ -1,6 +1,8 @@
 #include "qt/application.hpp"
 
+#ifdef QUENNARIX_ASK_COMPOSITOR_ABOUT_FRAMES
 #include "qt/compositor_frames.hpp"
+#endif
 #include "qt/display.hpp"
 #include "qt/font_warm_up.hpp"
 #include "qt/startup_trace.hpp"
@@ -108,7 +110,9 @@ int start(const char *programPath, const ProjectHeader &header)
     }
 
     FontWarmUp fontWarmUp;
+#ifdef QUENNARIX_ASK_COMPOSITOR_ABOUT_FRAMES
     preferCompositorFrames();
+#endif
 
     // The program takes no command line, so Qt is given none either.
     int argc = 1;
