@@ -1,5 +1,6 @@
-# Thin wrapper over the CMake presets; every target first installs what is missing.
-.PHONY: deps build run test test-release test-sanitizers test-fuzz test-windows test-reproducible windows dist bench screenshot format clean
+# Thin wrapper over the CMake presets; every target first installs the Debian
+# packages its purpose needs (scripts/install-deps.sh).
+.PHONY: build run test test-release test-sanitizers test-fuzz test-windows test-reproducible windows dist bench screenshot format clean
 
 # The one clock a build reads is the commit's.
 SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct)
@@ -9,15 +10,19 @@ export SOURCE_DATE_EPOCH
 CPACK = umask 022 && TZ=UTC0 cpack
 VERSION = $(shell sed -n 's/^project.quennarix VERSION \([^ ]*\).*/\1/p' CMakeLists.txt)
 
-deps:
-	@./scripts/install-deps.sh
+DEPS = @./scripts/install-deps.sh
 
-build: deps
-	cmake --preset release
-	cmake --build --preset release
-
-run: build
+# The program alone: no tests or benchmarks, nothing installed for them.
+run:
+	$(DEPS) program
+	cmake --preset release -DBUILD_TESTING=OFF -DQUENNARIX_BUILD_BENCHMARKS=OFF
+	cmake --build --preset release --target quennarix
 	build/release/qt/quennarix
+
+build:
+	$(DEPS) program test
+	cmake --preset release -DBUILD_TESTING=ON -DQUENNARIX_BUILD_BENCHMARKS=ON
+	cmake --build --preset release
 
 # Every test: a bounded fuzzing run, the tests under AddressSanitizer and
 # UndefinedBehaviorSanitizer (leak checking on), the Windows build under Wine,
@@ -28,18 +33,21 @@ test: test-fuzz test-sanitizers test-windows test-reproducible test-release
 test-release: build
 	ctest --preset release
 
-test-sanitizers: deps
+test-sanitizers:
+	$(DEPS) program test
 	cmake --preset debug
 	cmake --build --preset debug
 	ctest --preset debug
 
-test-fuzz: deps
+test-fuzz:
+	$(DEPS) program test
 	cmake --preset fuzz
 	cmake --build --preset fuzz
 	ctest --preset fuzz
 
 # quennarix.exe cross-built with MinGW-w64, a portable ZIP and an installer.
-windows: deps
+windows:
+	$(DEPS) windows
 	cmake --preset windows
 	cmake --build --preset windows
 	cd build/windows && $(CPACK)
@@ -53,6 +61,7 @@ test-reproducible: dist
 # The release: the .deb, the Windows ZIP and MSI, the source of the commit, and
 # their checksums. The same commit gives the same bytes.
 dist: build windows
+	$(DEPS) release
 	cd build/release && $(CPACK)
 	rm -rf dist
 	mkdir dist
@@ -66,6 +75,7 @@ bench: build
 	build/release/bench/quennarix_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 
 screenshot: build windows
+	$(DEPS) pictures
 	scripts/screenshot.py
 	scripts/screenshot-windows.sh
 
@@ -73,4 +83,4 @@ format:
 	clang-format -i $$(git ls-files '*.cpp' '*.hpp')
 
 clean:
-	rm -rf build dist
+	rm -rf --one-file-system build dist

@@ -1,41 +1,64 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the program need.
-# Idempotent: silent when everything is already there.
-# Extra package names given as arguments are installed too (the start-up benchmark's peers).
+# Installs the Debian packages that each named purpose needs, by names Debian 12
+# and 13 both have. Idempotent: silent when everything is already there.
+#
+# usage: install-deps.sh PURPOSE... [-- PACKAGE...]
+#   program   build and run the program (all a distribution packager needs)
+#   test      the Linux tests, benchmarks and fuzzing
+#   windows   the Windows build, its MSI, and Wine to test them
+#   release   make dist and its reproducibility check
+#   pictures  the screenshots and icons
+# Packages after -- are installed too (the start-up benchmark's peers).
 set -euo pipefail
 
-packages=(
-    # build
-    cmake ninja-build make g++ clang libclang-rt-14-dev pkg-config
-    # the window
-    qt6-base-dev libxcb1-dev libfontconfig-dev fonts-liberation2
-    # unit tests and benchmarks
-    libgtest-dev libgmock-dev libbenchmark-dev
-    # the real program on a virtual X server, read through accessibility
-    xvfb xdotool x11-utils dbus-daemon at-spi2-core python3 python3-pyatspi python3-xlib
-    # resources and packaging checks
-    desktop-file-utils appstream dpkg-dev file lintian
-    # native Wayland, its protocols, and headless compositors to test it on: one
-    # that leaves the window's frame to the program, one that draws it
-    qt6-wayland libwayland-dev wayland-protocols weston sway
-    # the Windows build, its tests under Wine and its MSI; without fonts-wine
-    # Wine draws "MS Sans Serif" in another face
-    g++-mingw-w64-x86-64 googletest wine wine64 fonts-wine wixl msitools python3-olefile
-    # screenshot and icon scripts
-    python3-pil librsvg2-bin
-    "$@"
+declare -A purposes=(
+    [program]="cmake ninja-build make g++ pkg-config qt6-base-dev libfontconfig-dev
+               fonts-liberation2 qt6-wayland"
+    # clang's runtime unversioned: clang is 14 on Debian 12 and 19 on Debian 13.
+    [test]="clang libclang-rt-dev libgtest-dev libgmock-dev libbenchmark-dev libxcb1-dev
+            xvfb xdotool x11-utils dbus-daemon at-spi2-core python3 python3-pyatspi python3-xlib
+            desktop-file-utils appstream dpkg-dev file lintian weston sway"
+    # Without fonts-wine, Wine draws "MS Sans Serif" in another face.
+    [windows]="cmake ninja-build make g++-mingw-w64-x86-64 googletest wixl msitools
+               python3-olefile strip-nondeterminism wine wine64 fonts-wine xvfb"
+    [release]="dpkg-dev file git reprotest faketime disorderfs diffoscope-minimal"
+    [pictures]="python3-pil librsvg2-bin xvfb x11-utils"
 )
 
-missing=()
-for pkg in "${packages[@]}"; do
-    status=$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)
-    [[ "$status" == "install ok installed" ]] || missing+=("$pkg")
+wanted=()
+program=false
+while (($#)); do
+    case $1 in
+    --) shift; wanted+=("$@"); break ;;
+    *)
+        [[ -n ${purposes[$1]:-} ]] || { echo "install-deps.sh: no purpose '$1'" >&2; exit 2; }
+        read -ra names <<<"${purposes[$1]}"
+        wanted+=("${names[@]}")
+        [[ $1 == program ]] && program=true
+        shift ;;
+    esac
 done
-((${#missing[@]} == 0)) && exit 0
 
-echo "Installing missing packages: ${missing[*]}"
-sudo=()
-((EUID == 0)) || sudo=(sudo)
-export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+install_missing() {
+    local missing=() pkg status
+    for pkg in "$@"; do
+        status=$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)
+        [[ "$status" == "install ok installed" ]] || missing+=("$pkg")
+    done
+    ((${#missing[@]} == 0)) && return 0
+    echo "Installing missing packages: ${missing[*]}"
+    local sudo=()
+    ((EUID == 0)) || sudo=(sudo)
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
+        --no-install-recommends "${missing[@]}"
+}
+
+install_missing "${wanted[@]}"
+
+# Before Qt 6.8 the program asks the compositor about window frames itself,
+# with protocol code from wayland-scanner (see qt/CMakeLists.txt).
+if $program && qt=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null) &&
+    dpkg --compare-versions "$qt" lt 6.8; then
+    install_missing libwayland-dev wayland-protocols
+fi
