@@ -24,6 +24,7 @@ if(WIN32)
     # The installer is an MSI, built beside this by win32/CMakeLists.txt.
     set(CPACK_PACKAGE_FILE_NAME "quennarix-${QUENNARIX_VERSION_TEXT}-windows-x64")
     set(CPACK_GENERATOR ZIP)
+    set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/SortZipEntries.cmake)
 else()
     set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
     set(CPACK_DEBIAN_PACKAGE_SECTION utils)
