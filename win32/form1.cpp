@@ -92,6 +92,7 @@ Form1::Form1(HINSTANCE instance)
                         this) == nullptr)
         return;
     createControls(instance);
+    m_focusWhenActive = control(form::Text1);
     addToolTips(instance);
     scaleTo(dpiOf(m_window));
 }
@@ -124,12 +125,17 @@ LRESULT Form1::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
                 form::click(*id, *this);
         }
         return 0;
+    // As in a dialog, the focus leaves with the window and comes back to the
+    // control that had it: after a message box, the button that opened it.
+    // Qt's windows do this by themselves.
     case WM_ACTIVATE:
-        if (LOWORD(wParam) != WA_INACTIVE) {
-            SetFocus(control(form::Text1));
-            return 0;
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            if (HWND focused = GetFocus(); focused != nullptr && IsChild(m_window, focused))
+                m_focusWhenActive = focused;
+        } else if (HIWORD(wParam) == 0) { // not minimised
+            SetFocus(m_focusWhenActive);
         }
-        break;
+        return 0;
     case WM_DPICHANGED: {
         const RECT *suggested = reinterpret_cast<const RECT *>(lParam);
         scaleTo(HIWORD(wParam));

@@ -44,6 +44,7 @@ private:
 
     HWND m_window = nullptr;
     std::array<HWND, form::kControlCount> m_controls{};
+    HWND m_focusWhenActive = nullptr; // where the focus goes when the window is active again
     std::array<FontHandle, form::kControlCount> m_fonts;
 };
 

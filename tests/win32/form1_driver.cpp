@@ -348,6 +348,22 @@ void checkFocus(const Program &program)
     check(walked == L"Text2 Command1 Command2 Text1 ", L"Tab walks " + walked);
 }
 
+// Another program's window made active and the program made active again: the
+// focus is where the user left it.
+void checkFocusKeptAcrossActivation(const Program &program)
+{
+    press(program.focus(), VK_TAB);
+    waitFor([&] { return program.focus() == program.control(Text2); }, 2000);
+    HWND other = CreateWindowExW(0, L"STATIC", L"another window", WS_POPUP | WS_VISIBLE, 0, 0, 50,
+                                 50, nullptr, nullptr, nullptr, nullptr);
+    SetForegroundWindow(other);
+    const bool left = waitFor([&] { return program.focus() == nullptr; });
+    SetForegroundWindow(program.form());
+    const bool back = waitFor([&] { return program.focus() == program.control(Text2); });
+    DestroyWindow(other);
+    check(left && back, L"focus in Text2 again after another window was active");
+}
+
 void setText(HWND box, const std::wstring &text)
 {
     SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
@@ -417,8 +433,8 @@ void checkMessage(const Program &program, ControlId button, ControlId source, co
     if (!buttons.empty())
         click(buttons.front());
     check(waitFor([&] { return !IsWindow(box); }), L"OK closes the box");
-    check(waitFor([&] { return program.focus() == program.control(Text1); }),
-          L"the window, active again, has the focus in Text1");
+    check(waitFor([&] { return program.focus() == program.control(button); }),
+          L"the window, active again, has the focus on " + widen(layoutOf(button).name));
     check(textOf(program.control(source)) == input, L"what was typed stays");
 }
 
@@ -462,6 +478,7 @@ int wmain(int argc, wchar_t **argv)
     checkWindow(program, dpi);
     if (dpi == 96) {
         checkFocus(program);
+        checkFocusKeptAcrossActivation(program);
         checkConversion(program, Command1, Text2, L"5A", Text1, L"01:30");
         checkConversion(program, Command2, Text1, L"01:30", Text2, L"005A");
         checkConversion(program, Command1, Text2, std::wstring(99998, L'0') + L"5A", Text1,
