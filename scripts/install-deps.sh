@@ -32,7 +32,7 @@ while (($#)); do
     --) shift; wanted+=("$@"); break ;;
     *)
         [[ -n ${purposes[$1]:-} ]] || { echo "install-deps.sh: no purpose '$1'" >&2; exit 2; }
-        read -ra names <<<"${purposes[$1]}"
+        read -rd '' -a names <<<"${purposes[$1]}" || true # every line of the list
         wanted+=("${names[@]}")
         [[ $1 == program ]] && program=true
         shift ;;
