@@ -26,8 +26,8 @@ build:
 
 # Every test: a bounded fuzzing run, the tests under AddressSanitizer and
 # UndefinedBehaviorSanitizer (leak checking on), the Windows build under Wine,
-# the release rebuilt elsewhere to the same bytes, then the release build's
-# tests, whose summary closes the output.
+# the release built twice to the same bytes, then the release build's tests,
+# whose summary closes the output.
 test: test-fuzz test-sanitizers test-windows test-reproducible test-release
 
 test-release: build
