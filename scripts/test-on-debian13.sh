@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Debian 13 as a new user has it: in a fresh root made by debootstrap, runs
+# `make test` from a clone of HEAD, then installs this tree's release .deb there
+# and runs the X11 test of the real program against /usr/bin/quennarix.
+#
+# usage: scripts/test-on-debian13.sh   (as root)
+# The pristine root and the packages apt fetched are kept in QUENNARIX_CACHE
+# (default /var/cache/quennarix) for the next run; a machine without them makes them.
+set -euo pipefail
+repo=$(cd "$(dirname "$0")/.." && pwd)
+cache=${QUENNARIX_CACHE:-/var/cache/quennarix}
+pristine=$cache/debian13-minbase.tar
+mirror=http://deb.debian.org/debian
+root=$repo/build/debian13
+
+if [[ ! -f $pristine ]]; then
+    "$repo/scripts/install-deps.sh" -- debootstrap
+    echo "making a pristine Debian 13 root (kept in $pristine)"
+    fresh=$(mktemp -d)
+    debootstrap --variant=minbase --include=make,git,ca-certificates trixie "$fresh" "$mirror" \
+        >"$fresh.log" || { tail -n 20 "$fresh.log"; exit 1; }
+    mkdir -p "$cache"
+    tar -C "$fresh" --numeric-owner -cf "$pristine.part" .
+    mv "$pristine.part" "$pristine"
+    rm -rf --one-file-system "$fresh" "$fresh.log"
+fi
+
+echo "make dist: the release's .deb, to install in the root"
+make -C "$repo" dist >"$repo/build/dist.log" 2>&1 || { tail -n 30 "$repo/build/dist.log"; exit 1; }
+deb=$(ls "$repo"/dist/quennarix_*_amd64.deb)
+
+# Mounts are only ever made inside the namespace below and vanish with it; the
+# root is still removed without leaving its file system, in case.
+rm -rf --one-file-system "$root"
+mkdir -p "$root" "$cache/debian13-apt/partial"
+tar -C "$root" -xf "$pristine"
+git clone --quiet "$repo" "$root/src/quennarix"
+cp "$deb" "$root/tmp/"
+cp /etc/resolv.conf "$root/etc/resolv.conf"
+
+inside='
+set -u
+cd /src/quennarix
+make test
+tested=$?
+echo "== the Debian 12 release package, installed on Debian 13"
+apt-get install -y -qq /tmp/quennarix_*_amd64.deb >/dev/null &&
+    dbus-run-session -- python3 tests/qt/executable/test_quennarix.py /usr/bin/quennarix
+installed=$?
+echo "Debian 13: make test exited $tested; the installed package test exited $installed"
+((tested == 0 && installed == 0))
+'
+unshare --mount --propagation private -- bash -euc '
+    root=$1 apt_cache=$2 inside=$3
+    mount -t proc proc "$root/proc"
+    mount --rbind /dev "$root/dev"
+    mount --rbind /sys "$root/sys"
+    mount --bind "$apt_cache" "$root/var/cache/apt/archives"
+    exec chroot "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root \
+        LANG=C.UTF-8 TERM=dumb bash -c "$inside"
+' mounts "$root" "$cache/debian13-apt" "$inside"
