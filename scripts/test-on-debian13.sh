@@ -32,7 +32,7 @@ deb=$(ls "$repo"/dist/quennarix_*_amd64.deb)
 # Mounts are only ever made inside the namespace below and vanish with it; the
 # root is still removed without leaving its file system, in case.
 rm -rf --one-file-system "$root"
-mkdir -p "$root" "$cache/debian13-apt/partial"
+mkdir -p "$root" "$cache/debian13-apt"
 tar -C "$root" -xf "$pristine"
 git clone --quiet "$repo" "$root/src/quennarix"
 cp "$deb" "$root/tmp/"
@@ -57,5 +57,5 @@ unshare --mount --propagation private -- bash -euc '
     mount --rbind /sys "$root/sys"
     mount --bind "$apt_cache" "$root/var/cache/apt/archives"
     exec chroot "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root \
-        LANG=C.UTF-8 TERM=dumb bash -c "$inside"
+        LANG=C.UTF-8 TERM=dumb DEBIAN_FRONTEND=noninteractive bash -c "$inside"
 ' mounts "$root" "$cache/debian13-apt" "$inside"
