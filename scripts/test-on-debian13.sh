@@ -17,6 +17,7 @@ if [[ ! -f $pristine ]]; then
     "$repo/scripts/install-deps.sh" -- debootstrap
     echo "making a pristine Debian 13 root (kept in $pristine)"
     fresh=$(mktemp -d)
+    chmod 755 "$fresh"
     debootstrap --variant=minbase --include=make,git,ca-certificates trixie "$fresh" "$mirror" \
         >"$fresh.log" || { tail -n 20 "$fresh.log"; exit 1; }
     mkdir -p "$cache"
@@ -34,6 +35,7 @@ deb=$(ls "$repo"/dist/quennarix_*_amd64.deb)
 rm -rf --one-file-system "$root"
 mkdir -p "$root" "$cache/debian13-apt"
 tar -C "$root" -xf "$pristine"
+chmod 755 "$root" # its / is the temporary folder's, which others could not enter
 git clone --quiet "$repo" "$root/src/quennarix"
 cp "$deb" "$root/tmp/"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
