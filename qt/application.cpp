@@ -1,8 +1,6 @@
 #include "qt/application.hpp"
 
-#ifdef QUENNARIX_ASK_COMPOSITOR_ABOUT_FRAMES
 #include "qt/compositor_frames.hpp"
-#endif
 #include "qt/display.hpp"
 #include "qt/font_warm_up.hpp"
 #include "qt/startup_trace.hpp"

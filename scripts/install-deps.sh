@@ -4,9 +4,9 @@
 #
 # usage: install-deps.sh PURPOSE... [-- PACKAGE...]
 #   program   build and run the program (all a distribution packager needs)
-#   test      the Linux tests, benchmarks and fuzzing
+#   test      the Linux tests, benchmarks, fuzzing and the reproducibility check
 #   windows   the Windows build, its MSI, and Wine to test them
-#   release   make dist and its reproducibility check
+#   release   make dist
 #   pictures  the screenshots and icons
 # Packages after -- are installed too (the start-up benchmark's peers).
 set -euo pipefail
@@ -17,11 +17,12 @@ declare -A purposes=(
     # clang's runtime unversioned: clang is 14 on Debian 12 and 19 on Debian 13.
     [test]="clang libclang-rt-dev libgtest-dev libgmock-dev libbenchmark-dev libxcb1-dev
             xvfb xdotool x11-utils dbus-daemon at-spi2-core python3 python3-pyatspi python3-xlib
-            desktop-file-utils appstream dpkg-dev file lintian weston sway"
+            desktop-file-utils appstream dpkg-dev file lintian weston sway
+            reprotest faketime disorderfs diffoscope-minimal"
     # Without fonts-wine, Wine draws "MS Sans Serif" in another face.
     [windows]="cmake ninja-build make g++-mingw-w64-x86-64 googletest wixl msitools
                python3-olefile strip-nondeterminism wine wine64 fonts-wine xvfb"
-    [release]="dpkg-dev file git reprotest faketime disorderfs diffoscope-minimal"
+    [release]="dpkg-dev file git"
     [pictures]="python3-pil librsvg2-bin xvfb x11-utils"
 )
 

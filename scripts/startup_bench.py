@@ -154,7 +154,8 @@ def main():
         label, program = extra.split("=", 1)
         programs.insert(1, (label, program.split()))
 
-    subprocess.run([str(ROOT / "scripts" / "install-deps.sh"), "test", "--", "galculator", "x11-apps"], check=True)
+    subprocess.run([str(ROOT / "scripts" / "install-deps.sh"), "test", "--", "galculator", "x11-apps"],
+                   check=True)
     results = (run_on_wayland if args.wayland else run_on_x11)(programs, args.rounds)
 
     print(f"{args.rounds} rounds, interleaved; {os.cpu_count()} cores")
