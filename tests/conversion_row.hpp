@@ -1,17 +1,31 @@
 #pragma once
 
-#include <ostream>
+#include "conversion/conversion_outcome.hpp"
+#include "outcome_text.hpp"
+#include "row.hpp"
+
+#include <gtest/gtest.h>
+
+#include <string>
 #include <string_view>
 
 namespace quennarix::testing {
 
-// One row of a conversion table: what goes in, and the text or message that comes out.
-struct ConversionRow
+// One row of a conversion table: what goes in, and the outcome that comes out,
+// as TextOutcome or MessageOutcome describe it.
+struct ConversionRow : NamedRow
 {
-    const char *name;
-    std::u16string_view input;
-    std::u16string_view expected;
-    friend void PrintTo(const ConversionRow &row, std::ostream *out) { *out << row.name; }
+    std::u16string input;
+    std::string expected;
+};
+
+using Converter = conversion::ConversionOutcome (*)(std::u16string_view);
+
+// The table of one conversion; each file names its own with an alias.
+template <Converter convert> class ConversionTable : public ::testing::TestWithParam<ConversionRow>
+{
+protected:
+    static std::string outcomeOf(std::u16string_view input) { return Describe(convert(input)); }
 };
 
 } // namespace quennarix::testing

@@ -1,11 +1,10 @@
 #include "form/clicks.hpp"
 #include "form/view.hpp"
-#include "row_name.hpp"
+#include "row.hpp"
 
 #include <gtest/gtest.h>
 
 #include <array>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -31,16 +30,14 @@ public:
     std::vector<std::u16string> messages;
 };
 
-struct ClickRow
+struct ClickRow : testing::NamedRow
 {
-    const char *name;
     ControlId control;
     std::u16string_view text1;
     std::u16string_view text2;
     std::u16string_view text1After;
     std::u16string_view text2After;
     std::u16string_view message; // empty: none
-    friend void PrintTo(const ClickRow &row, std::ostream *out) { *out << row.name; }
 };
 
 class FormClicks : public ::testing::TestWithParam<ClickRow>
@@ -75,15 +72,22 @@ using enum ControlId;
 INSTANTIATE_TEST_SUITE_P(
     Table, FormClicks,
     ::testing::Values(
-        ClickRow{"LessThanReadsHexWritesTime", Command1, u"12:34", u"5A", u"01:30", u"5A", u""},
-        ClickRow{"GreaterThanReadsTimeWritesHex", Command2, u"01:30", u"7", u"01:30", u"005A", u""},
-        ClickRow{"SameTextIsStillAnEdit", Command2, u"01:30", u"005A", u"01:30", u"005A", u""},
-        ClickRow{"EmptyHexBox", Command1, u"01:30", u"", u"01:30", u"", u"Please enter hex value"},
-        ClickRow{"EmptyTimeBox", Command2, u"", u"5A", u"", u"5A", u"Please enter time value"},
-        ClickRow{"TimeWithoutColon", Command2, u"130", u"5A", u"130", u"5A",
+        ClickRow{{"LessThanReadsHexWritesTime"}, Command1, u"12:34", u"5A", u"01:30", u"5A", u""},
+        ClickRow{
+            {"GreaterThanReadsTimeWritesHex"}, Command2, u"01:30", u"7", u"01:30", u"005A", u""},
+        ClickRow{{"SameTextIsStillAnEdit"}, Command2, u"01:30", u"005A", u"01:30", u"005A", u""},
+        ClickRow{
+            {"EmptyHexBox"}, Command1, u"01:30", u"", u"01:30", u"", u"Please enter hex value"},
+        ClickRow{{"EmptyTimeBox"}, Command2, u"", u"5A", u"", u"5A", u"Please enter time value"},
+        ClickRow{{"TimeWithoutColon"},
+                 Command2,
+                 u"130",
+                 u"5A",
+                 u"130",
+                 u"5A",
                  u"Please enter a valid time value"},
-        ClickRow{"ABoxIsNoButton", Text1, u"01:30", u"5A", u"01:30", u"5A", u""},
-        ClickRow{"ALabelIsNoButton", Label2, u"", u"", u"", u"", u""}),
+        ClickRow{{"ABoxIsNoButton"}, Text1, u"01:30", u"5A", u"01:30", u"5A", u""},
+        ClickRow{{"ALabelIsNoButton"}, Label2, u"", u"", u"", u"", u""}),
     testing::RowName());
 
 } // namespace

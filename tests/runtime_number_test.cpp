@@ -1,4 +1,4 @@
-#include "row_name.hpp"
+#include "row.hpp"
 #include "runtime/errors.hpp"
 #include "runtime/number.hpp"
 
@@ -7,7 +7,6 @@
 #include <cmath>
 #include <functional>
 #include <limits>
-#include <ostream>
 #include <string>
 
 namespace quennarix::runtime {
@@ -16,12 +15,10 @@ namespace {
 using quennarix::testing::RowName;
 
 // Each row runs one operation and says how it ended: its value, or the error it threw.
-struct Row
+struct Row : testing::NamedRow
 {
-    const char *name;
     std::function<std::string()> run;
     std::string expected;
-    friend void PrintTo(const Row &row, std::ostream *out) { *out << row.name; }
 };
 
 template <class Operation> std::function<std::string()> Outcome(Operation operation)
@@ -62,55 +59,56 @@ constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
 INSTANTIATE_TEST_SUITE_P(
     Table, NumberOperations,
     ::testing::Values(
-        Row{"TextLargest", ReadInt(u"2147483647"), "value 2147483647"},
-        Row{"TextSmallest", ReadInt(u"-2147483648"), "value -2147483648"},
-        Row{"TextOnePastLargest", ReadInt(u"2147483648"), "overflow"},
-        Row{"TextOnePastSmallest", ReadInt(u"-2147483649"), "overflow"},
-        Row{"TextHugeMagnitude", ReadInt(u"99999999999999999999999"), "overflow"},
-        Row{"TextSpacesAndSign", ReadInt(u"  +42  "), "value 42"},
-        Row{"TextEmpty", ReadInt(u""), "type mismatch"},
-        Row{"TextSignOnly", ReadInt(u"-"), "type mismatch"},
-        Row{"TextSpaceAfterSign", ReadInt(u"- 1"), "type mismatch"},
-        Row{"TextTwoSigns", ReadInt(u"--1"), "type mismatch"},
-        Row{"TextTrailingLetter", ReadInt(u"12a"), "type mismatch"},
-        Row{"TextOverflowWithLetter", ReadInt(u"99999999999x"), "type mismatch"},
-        Row{"NumberRoundsHalfToEven", Outcome([] { return toInt32(2.5); }), "value 2"},
-        Row{"NumberRoundsOtherHalfToEven", Outcome([] { return toInt32(-3.5); }), "value -4"},
-        Row{"NumberLargest", Outcome([] { return toInt32(2147483647.0); }), "value 2147483647"},
-        Row{"NumberOnePastLargest", Outcome([] { return toInt32(2147483648.0); }), "overflow"},
-        Row{"NumberOnePastSmallest", Outcome([] { return toInt32(-2147483649.0); }), "overflow"},
-        Row{"NumberNaN", Outcome([] { return toInt32(std::nan("")); }), "overflow"},
-        Row{"Unsigned16Largest", Outcome([] { return toUnsigned16(65535); }), "value 65535"},
-        Row{"Unsigned16OnePast", Outcome([] { return toUnsigned16(65536); }), "overflow"},
-        Row{"Unsigned16Negative", Outcome([] { return toUnsigned16(-1); }), "overflow"},
-        Row{"MultiplyLargest", Outcome([] { return multiplyChecked(35791394, 60); }),
+        Row{{"TextLargest"}, ReadInt(u"2147483647"), "value 2147483647"},
+        Row{{"TextSmallest"}, ReadInt(u"-2147483648"), "value -2147483648"},
+        Row{{"TextOnePastLargest"}, ReadInt(u"2147483648"), "overflow"},
+        Row{{"TextOnePastSmallest"}, ReadInt(u"-2147483649"), "overflow"},
+        Row{{"TextHugeMagnitude"}, ReadInt(u"99999999999999999999999"), "overflow"},
+        Row{{"TextSpacesAndSign"}, ReadInt(u"  +42  "), "value 42"},
+        Row{{"TextEmpty"}, ReadInt(u""), "type mismatch"},
+        Row{{"TextSignOnly"}, ReadInt(u"-"), "type mismatch"},
+        Row{{"TextSpaceAfterSign"}, ReadInt(u"- 1"), "type mismatch"},
+        Row{{"TextTwoSigns"}, ReadInt(u"--1"), "type mismatch"},
+        Row{{"TextTrailingLetter"}, ReadInt(u"12a"), "type mismatch"},
+        Row{{"TextOverflowWithLetter"}, ReadInt(u"99999999999x"), "type mismatch"},
+        Row{{"NumberRoundsHalfToEven"}, Outcome([] { return toInt32(2.5); }), "value 2"},
+        Row{{"NumberRoundsOtherHalfToEven"}, Outcome([] { return toInt32(-3.5); }), "value -4"},
+        Row{{"NumberLargest"}, Outcome([] { return toInt32(2147483647.0); }), "value 2147483647"},
+        Row{{"NumberOnePastLargest"}, Outcome([] { return toInt32(2147483648.0); }), "overflow"},
+        Row{{"NumberOnePastSmallest"}, Outcome([] { return toInt32(-2147483649.0); }), "overflow"},
+        Row{{"NumberNaN"}, Outcome([] { return toInt32(std::nan("")); }), "overflow"},
+        Row{{"Unsigned16Largest"}, Outcome([] { return toUnsigned16(65535); }), "value 65535"},
+        Row{{"Unsigned16OnePast"}, Outcome([] { return toUnsigned16(65536); }), "overflow"},
+        Row{{"Unsigned16Negative"}, Outcome([] { return toUnsigned16(-1); }), "overflow"},
+        Row{{"MultiplyLargest"},
+            Outcome([] { return multiplyChecked(35791394, 60); }),
             "value 2147483640"},
-        Row{"MultiplyOnePast", Outcome([] { return multiplyChecked(35791395, 60); }), "overflow"},
-        Row{"MultiplyNegativeEdge", Outcome([] { return multiplyChecked(kMin, 1); }),
+        Row{{"MultiplyOnePast"}, Outcome([] { return multiplyChecked(35791395, 60); }), "overflow"},
+        Row{{"MultiplyNegativeEdge"},
+            Outcome([] { return multiplyChecked(kMin, 1); }),
             "value -2147483648"},
-        Row{"MultiplyNegatesSmallest", Outcome([] { return multiplyChecked(kMin, -1); }),
+        Row{{"MultiplyNegatesSmallest"},
+            Outcome([] { return multiplyChecked(kMin, -1); }),
             "overflow"},
-        Row{"AddToLargest", Outcome([] { return addChecked(kMax - 1, 1); }), "value 2147483647"},
-        Row{"AddOnePastLargest", Outcome([] { return addChecked(kMax, 1); }), "overflow"},
-        Row{"AddOnePastSmallest", Outcome([] { return addChecked(kMin, -1); }), "overflow"},
-        Row{"HexUpperCase", ReadHex(u"&H5A"), "value 90"},
-        Row{"HexLowerCasePrefixAndDigits", ReadHex(u"&hff"), "value 255"},
-        Row{"HexSpacesAfterPrefixAndDigits", ReadHex(u"&H 5A "), "value 90"},
-        Row{"HexLargest32Bit", ReadHex(u"&H7FFFFFFF"), "value 2147483647"},
-        Row{"HexPast32Bit", ReadHex(u"&H80000000"), "overflow"},
-        Row{"HexPastSixtyFourBits", ReadHex(u"&H10000000000000000"), "overflow"},
-        Row{"HexNoPrefix", ReadHex(u"5A"), "type mismatch"},
-        Row{"HexPrefixOnly", ReadHex(u"&H"), "type mismatch"},
-        Row{"HexSpaceBeforePrefix", ReadHex(u" &H5A"), "type mismatch"},
-        Row{"HexNotADigit", ReadHex(u"&H5G"), "type mismatch"}),
+        Row{{"AddToLargest"}, Outcome([] { return addChecked(kMax - 1, 1); }), "value 2147483647"},
+        Row{{"AddOnePastLargest"}, Outcome([] { return addChecked(kMax, 1); }), "overflow"},
+        Row{{"AddOnePastSmallest"}, Outcome([] { return addChecked(kMin, -1); }), "overflow"},
+        Row{{"HexUpperCase"}, ReadHex(u"&H5A"), "value 90"},
+        Row{{"HexLowerCasePrefixAndDigits"}, ReadHex(u"&hff"), "value 255"},
+        Row{{"HexSpacesAfterPrefixAndDigits"}, ReadHex(u"&H 5A "), "value 90"},
+        Row{{"HexLargest32Bit"}, ReadHex(u"&H7FFFFFFF"), "value 2147483647"},
+        Row{{"HexPast32Bit"}, ReadHex(u"&H80000000"), "overflow"},
+        Row{{"HexPastSixtyFourBits"}, ReadHex(u"&H10000000000000000"), "overflow"},
+        Row{{"HexNoPrefix"}, ReadHex(u"5A"), "type mismatch"},
+        Row{{"HexPrefixOnly"}, ReadHex(u"&H"), "type mismatch"},
+        Row{{"HexSpaceBeforePrefix"}, ReadHex(u" &H5A"), "type mismatch"},
+        Row{{"HexNotADigit"}, ReadHex(u"&H5G"), "type mismatch"}),
     RowName());
 
-struct TextRow
+struct TextRow : testing::NamedRow
 {
-    const char *name;
     std::u16string actual;
     std::u16string_view expected;
-    friend void PrintTo(const TextRow &row, std::ostream *out) { *out << row.name; }
 };
 
 class NumberTexts : public ::testing::TestWithParam<TextRow>
@@ -124,15 +122,15 @@ TEST_P(NumberTexts, AreWrittenAsExpected)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, NumberTexts,
-    ::testing::Values(TextRow{"DecimalZero", decimalText(0), u"0"},
-                      TextRow{"DecimalNegative", decimalText(-1), u"-1"},
-                      TextRow{"DecimalLargest", decimalText(kMax), u"2147483647"},
-                      TextRow{"DecimalSmallest", decimalText(kMin), u"-2147483648"},
-                      TextRow{"HexZero", upperHexText(0), u"0"},
-                      TextRow{"HexNoLeadingZeros", upperHexText(90), u"5A"},
-                      TextRow{"HexUpperCase", upperHexText(0xabcd), u"ABCD"},
-                      TextRow{"HexNegativeIsTwosComplement", upperHexText(-1), u"FFFFFFFF"},
-                      TextRow{"HexSmallest", upperHexText(kMin), u"80000000"}),
+    ::testing::Values(TextRow{{"DecimalZero"}, decimalText(0), u"0"},
+                      TextRow{{"DecimalNegative"}, decimalText(-1), u"-1"},
+                      TextRow{{"DecimalLargest"}, decimalText(kMax), u"2147483647"},
+                      TextRow{{"DecimalSmallest"}, decimalText(kMin), u"-2147483648"},
+                      TextRow{{"HexZero"}, upperHexText(0), u"0"},
+                      TextRow{{"HexNoLeadingZeros"}, upperHexText(90), u"5A"},
+                      TextRow{{"HexUpperCase"}, upperHexText(0xabcd), u"ABCD"},
+                      TextRow{{"HexNegativeIsTwosComplement"}, upperHexText(-1), u"FFFFFFFF"},
+                      TextRow{{"HexSmallest"}, upperHexText(kMin), u"80000000"}),
     RowName());
 
 TEST(FloorOf, RoundsTowardsMinusInfinity)

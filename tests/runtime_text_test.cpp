@@ -1,23 +1,19 @@
-#include "row_name.hpp"
+#include "row.hpp"
 #include "runtime/text.hpp"
 
 #include <gtest/gtest.h>
-
-#include <ostream>
 
 namespace quennarix::runtime {
 namespace {
 
 using quennarix::testing::RowName;
 
-struct FindRow
+struct FindRow : testing::NamedRow
 {
-    const char *name;
     std::size_t start;
     std::u16string_view text;
     std::u16string_view sought;
     std::size_t expected;
-    friend void PrintTo(const FindRow &row, std::ostream *out) { *out << row.name; }
 };
 
 class FindFrom : public ::testing::TestWithParam<FindRow>
@@ -31,24 +27,22 @@ TEST_P(FindFrom, GivesOneBasedPosition)
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, FindFrom,
-                         ::testing::Values(FindRow{"FirstCharacterIsOne", 1, u":30", u":", 1},
-                                           FindRow{"FirstOfSeveral", 1, u"1:2:3", u":", 2},
-                                           FindRow{"StartSkipsEarlierOnes", 3, u"1:2:3", u":", 4},
-                                           FindRow{"StartOnTheMatch", 2, u"1:2", u":", 2},
-                                           FindRow{"Absent", 1, u"130", u":", 0},
-                                           FindRow{"EmptyText", 1, u"", u":", 0},
-                                           FindRow{"StartJustPastEnd", 4, u"1:2", u":", 0},
-                                           FindRow{"StartFarPastEnd", 100, u"1:2", u":", 0},
-                                           FindRow{"StartZeroIsNoPosition", 0, u"1:2", u":", 0},
-                                           FindRow{"CaseSensitive", 1, u"abc", u"B", 0}),
+                         ::testing::Values(FindRow{{"FirstCharacterIsOne"}, 1, u":30", u":", 1},
+                                           FindRow{{"FirstOfSeveral"}, 1, u"1:2:3", u":", 2},
+                                           FindRow{{"StartSkipsEarlierOnes"}, 3, u"1:2:3", u":", 4},
+                                           FindRow{{"StartOnTheMatch"}, 2, u"1:2", u":", 2},
+                                           FindRow{{"Absent"}, 1, u"130", u":", 0},
+                                           FindRow{{"EmptyText"}, 1, u"", u":", 0},
+                                           FindRow{{"StartJustPastEnd"}, 4, u"1:2", u":", 0},
+                                           FindRow{{"StartFarPastEnd"}, 100, u"1:2", u":", 0},
+                                           FindRow{{"StartZeroIsNoPosition"}, 0, u"1:2", u":", 0},
+                                           FindRow{{"CaseSensitive"}, 1, u"abc", u"B", 0}),
                          RowName());
 
-struct SliceRow
+struct SliceRow : testing::NamedRow
 {
-    const char *name;
     std::u16string actual;
     std::u16string_view expected;
-    friend void PrintTo(const SliceRow &row, std::ostream *out) { *out << row.name; }
 };
 
 class Slices : public ::testing::TestWithParam<SliceRow>
@@ -62,20 +56,20 @@ TEST_P(Slices, GiveExpectedCharacters)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, Slices,
-    ::testing::Values(SliceRow{"LeftNone", std::u16string(leftOf(u"01:30", 0)), u""},
-                      SliceRow{"LeftSome", std::u16string(leftOf(u"01:30", 2)), u"01"},
-                      SliceRow{"LeftMoreThanThere", std::u16string(leftOf(u"01", 5)), u"01"},
-                      SliceRow{"MiddleFromFirst", std::u16string(middleOf(u"01:30", 1, 2)), u"01"},
-                      SliceRow{"MiddleToEnd", std::u16string(middleOf(u"01:30", 4, 5)), u"30"},
-                      SliceRow{"MiddleFromLast", std::u16string(middleOf(u"01:30", 5, 5)), u"0"},
-                      SliceRow{"MiddleJustPastEnd", std::u16string(middleOf(u"01:", 4, 3)), u""},
-                      SliceRow{"MiddleFarPastEnd", std::u16string(middleOf(u"01", 50, 3)), u""},
-                      SliceRow{"MiddleCountsUtf16Units",
-                               std::u16string(middleOf(u"\U0001F600x", 3, 1)), u"x"},
-                      SliceRow{"JoinKeepsOrder", join(u"&H", u"5A"), u"&H5A"},
-                      SliceRow{"JoinEmpty", join(u"", u""), u""},
-                      SliceRow{"NoCopies", copiesOf(u'0', 0), u""},
-                      SliceRow{"ThreeCopies", copiesOf(u'0', 3), u"000"}),
+    ::testing::Values(
+        SliceRow{{"LeftNone"}, std::u16string(leftOf(u"01:30", 0)), u""},
+        SliceRow{{"LeftSome"}, std::u16string(leftOf(u"01:30", 2)), u"01"},
+        SliceRow{{"LeftMoreThanThere"}, std::u16string(leftOf(u"01", 5)), u"01"},
+        SliceRow{{"MiddleFromFirst"}, std::u16string(middleOf(u"01:30", 1, 2)), u"01"},
+        SliceRow{{"MiddleToEnd"}, std::u16string(middleOf(u"01:30", 4, 5)), u"30"},
+        SliceRow{{"MiddleFromLast"}, std::u16string(middleOf(u"01:30", 5, 5)), u"0"},
+        SliceRow{{"MiddleJustPastEnd"}, std::u16string(middleOf(u"01:", 4, 3)), u""},
+        SliceRow{{"MiddleFarPastEnd"}, std::u16string(middleOf(u"01", 50, 3)), u""},
+        SliceRow{{"MiddleCountsUtf16Units"}, std::u16string(middleOf(u"\U0001F600x", 3, 1)), u"x"},
+        SliceRow{{"JoinKeepsOrder"}, join(u"&H", u"5A"), u"&H5A"},
+        SliceRow{{"JoinEmpty"}, join(u"", u""), u""},
+        SliceRow{{"NoCopies"}, copiesOf(u'0', 0), u""},
+        SliceRow{{"ThreeCopies"}, copiesOf(u'0', 3), u"000"}),
     RowName());
 
 TEST(CompareBinary, IsCaseSensitiveAndSpacesAreNotEmpty)

@@ -1,7 +1,5 @@
 #include "form1_fixture.hpp"
-#include "row_name.hpp"
-
-#include <ostream>
+#include "row.hpp"
 
 namespace quennarix::qt {
 namespace {
@@ -55,14 +53,12 @@ TEST_F(Form1Fixture, UndoInTheTargetBoxBringsBackWhatItHeld)
     EXPECT_EQ(text2()->text(), QStringLiteral("5A"));
 }
 
-struct MessageRow
+struct MessageRow : testing::NamedRow
 {
-    const char *name;
     const char *text1;
     const char *text2;
     const char *button;
     const char *message;
-    friend void PrintTo(const MessageRow &row, std::ostream *out) { *out << row.name; }
 };
 
 class Form1Messages : public Form1Fixture, public ::testing::WithParamInterface<MessageRow>
@@ -82,24 +78,22 @@ TEST_P(Form1Messages, ShowOneMessageAndLeaveBothBoxes)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, Form1Messages,
-    ::testing::Values(MessageRow{"EmptyHexBox", "", "", "Command1", "Please enter hex value"},
-                      MessageRow{"EmptyTimeBox", "", "", "Command2", "Please enter time value"},
-                      MessageRow{"EmptyHexBoxBesideATime", "01:30", "", "Command1",
-                                 "Please enter hex value"},
-                      MessageRow{"HexThatIsNoNumber", "01:30", "XYZ", "Command1",
-                                 "Please enter a valid hex value"},
-                      MessageRow{"TimeWithoutColon", "130", "005A", "Command2",
-                                 "Please enter a valid time value"},
-                      MessageRow{"TimeWithTwoColons", "1:2:3", "", "Command2",
-                                 "Please enter a valid time value"}),
+    ::testing::Values(
+        MessageRow{{"EmptyHexBox"}, "", "", "Command1", "Please enter hex value"},
+        MessageRow{{"EmptyTimeBox"}, "", "", "Command2", "Please enter time value"},
+        MessageRow{{"EmptyHexBoxBesideATime"}, "01:30", "", "Command1", "Please enter hex value"},
+        MessageRow{
+            {"HexThatIsNoNumber"}, "01:30", "XYZ", "Command1", "Please enter a valid hex value"},
+        MessageRow{
+            {"TimeWithoutColon"}, "130", "005A", "Command2", "Please enter a valid time value"},
+        MessageRow{
+            {"TimeWithTwoColons"}, "1:2:3", "", "Command2", "Please enter a valid time value"}),
     testing::RowName());
 
-struct KeyRow
+struct KeyRow : testing::NamedRow
 {
-    const char *name;
     const char *box;
     Qt::Key key;
-    friend void PrintTo(const KeyRow &row, std::ostream *out) { *out << row.name; }
 };
 
 class Form1Keys : public Form1Fixture, public ::testing::WithParamInterface<KeyRow>
@@ -120,12 +114,12 @@ TEST_P(Form1Keys, StartNoConversionAndKeepTheWindowOpen)
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, Form1Keys,
-                         ::testing::Values(KeyRow{"ReturnInTime", "Text1", Qt::Key_Return},
-                                           KeyRow{"EnterInTime", "Text1", Qt::Key_Enter},
-                                           KeyRow{"EscapeInTime", "Text1", Qt::Key_Escape},
-                                           KeyRow{"ReturnInHex", "Text2", Qt::Key_Return},
-                                           KeyRow{"EnterInHex", "Text2", Qt::Key_Enter},
-                                           KeyRow{"EscapeInHex", "Text2", Qt::Key_Escape}),
+                         ::testing::Values(KeyRow{{"ReturnInTime"}, "Text1", Qt::Key_Return},
+                                           KeyRow{{"EnterInTime"}, "Text1", Qt::Key_Enter},
+                                           KeyRow{{"EscapeInTime"}, "Text1", Qt::Key_Escape},
+                                           KeyRow{{"ReturnInHex"}, "Text2", Qt::Key_Return},
+                                           KeyRow{{"EnterInHex"}, "Text2", Qt::Key_Enter},
+                                           KeyRow{{"EscapeInHex"}, "Text2", Qt::Key_Escape}),
                          testing::RowName());
 
 TEST_F(Form1Fixture, HundredThousandCharactersArePastedWholeAndConverted)

@@ -1,21 +1,19 @@
-#include "form/layout.hpp"
 #include "form1_fixture.hpp"
-#include "row_name.hpp"
+#include "row.hpp"
 
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
 
-#include <ostream>
+#include <cmath>
 
 namespace quennarix::qt {
 namespace {
 
 using testing::Form1Fixture;
 
-struct ControlRow
+struct ControlRow : testing::NamedRow
 {
-    const char *name;
     const char *kind;
     const char *caption;
     QRect geometry;
@@ -23,7 +21,6 @@ struct ControlRow
     const char *family; // nullptr: the window's own font
     int weight;
     double pointSize;
-    friend void PrintTo(const ControlRow &row, std::ostream *out) { *out << row.name; }
 };
 
 class Form1Controls : public Form1Fixture, public ::testing::WithParamInterface<ControlRow>
@@ -45,15 +42,20 @@ int expectedDpi()
 {
     const int fontDpi = qEnvironmentVariableIntValue("QT_FONT_DPI");
     if (qEnvironmentVariable("QT_ENABLE_HIGHDPI_SCALING") != QLatin1String("0") || fontDpi == 0)
-        return form::kDesignDpi;
+        return 96;
     return fontDpi;
+}
+
+// Worked out apart from the layout's own integer rule: the nearest pixel to
+// the exact product.
+int atDpi(int pixels)
+{
+    return static_cast<int>(std::lround(pixels * expectedDpi() / 96.0));
 }
 
 QRect scaled(const QRect &rect)
 {
-    const int dpi = expectedDpi();
-    return QRect(form::scaled(rect.x(), dpi), form::scaled(rect.y(), dpi),
-                 form::scaled(rect.width(), dpi), form::scaled(rect.height(), dpi));
+    return QRect(atDpi(rect.x()), atDpi(rect.y()), atDpi(rect.width()), atDpi(rect.height()));
 }
 
 // Position among the window's controls in the focus chain, which Tab follows.
@@ -90,14 +92,16 @@ INSTANTIATE_TEST_SUITE_P(
     Table, Form1Controls,
     ::testing::Values(
         ControlRow{
-            "Label1", "QLabel", "Quennarix", {32, 32, 433, 25}, 0, "MS Sans Serif", 700, 13.5},
-        ControlRow{"Text1", "QLineEdit", "", {72, 168, 121, 33}, 1, nullptr, 0, 0},
-        ControlRow{"Label2", "QLabel", "Time (XX:XX)", {72, 152, 65, 17}, 2, nullptr, 0, 0},
-        ControlRow{"Text2", "QLineEdit", "", {304, 168, 121, 33}, 3, nullptr, 0, 0},
-        ControlRow{"Label3", "QLabel", "Hex", {304, 152, 73, 17}, 4, nullptr, 0, 0},
-        ControlRow{"Command1", "QPushButton", "<", {200, 168, 41, 33}, 5, "MS Sans Serif", 700, 24},
-        ControlRow{"Command2", "QPushButton", ">", {256, 168, 41, 33}, 6, "MS Sans Serif", 700, 24},
-        ControlRow{"Label4",
+            {"Label1"}, "QLabel", "Quennarix", {32, 32, 433, 25}, 0, "MS Sans Serif", 700, 13.5},
+        ControlRow{{"Text1"}, "QLineEdit", "", {72, 168, 121, 33}, 1, nullptr, 0, 0},
+        ControlRow{{"Label2"}, "QLabel", "Time (XX:XX)", {72, 152, 65, 17}, 2, nullptr, 0, 0},
+        ControlRow{{"Text2"}, "QLineEdit", "", {304, 168, 121, 33}, 3, nullptr, 0, 0},
+        ControlRow{{"Label3"}, "QLabel", "Hex", {304, 152, 73, 17}, 4, nullptr, 0, 0},
+        ControlRow{
+            {"Command1"}, "QPushButton", "<", {200, 168, 41, 33}, 5, "MS Sans Serif", 700, 24},
+        ControlRow{
+            {"Command2"}, "QPushButton", ">", {256, 168, 41, 33}, 6, "MS Sans Serif", 700, 24},
+        ControlRow{{"Label4"},
                    "QLabel",
                    "Made by the Quennarix authors",
                    {56, 272, 377, 17},
@@ -142,12 +146,10 @@ TEST_F(Form1Fixture, FontsResolveToTheInstalledFamily)
             << name;
 }
 
-struct AccessibleRow
+struct AccessibleRow : testing::NamedRow
 {
-    const char *name;
     const char *accessibleName;
     const char *toolTip;
-    friend void PrintTo(const AccessibleRow &row, std::ostream *out) { *out << row.name; }
 };
 
 class Form1Accessibility : public Form1Fixture, public ::testing::WithParamInterface<AccessibleRow>
@@ -164,9 +166,10 @@ TEST_P(Form1Accessibility, NamesWhatEachControlDoes)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, Form1Accessibility,
-    ::testing::Values(AccessibleRow{"Text1", "Time (XX:XX)", ""}, AccessibleRow{"Text2", "Hex", ""},
-                      AccessibleRow{"Command1", "Convert hex to time", "Convert hex to time"},
-                      AccessibleRow{"Command2", "Convert time to hex", "Convert time to hex"}),
+    ::testing::Values(AccessibleRow{{"Text1"}, "Time (XX:XX)", ""},
+                      AccessibleRow{{"Text2"}, "Hex", ""},
+                      AccessibleRow{{"Command1"}, "Convert hex to time", "Convert hex to time"},
+                      AccessibleRow{{"Command2"}, "Convert time to hex", "Convert time to hex"}),
     testing::RowName());
 
 TEST_F(Form1Fixture, LabelsAreTheBuddiesOfTheirBoxes)
