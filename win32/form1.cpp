@@ -136,6 +136,11 @@ LRESULT Form1::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
             SetFocus(m_focusWhenActive);
         }
         return 0;
+    // Restoring the active window gives the window itself the focus.
+    case WM_SETFOCUS:
+        if (m_focusWhenActive != nullptr && !IsIconic(m_window))
+            SetFocus(m_focusWhenActive);
+        return 0;
     case WM_DPICHANGED: {
         const RECT *suggested = reinterpret_cast<const RECT *>(lParam);
         scaleTo(HIWORD(wParam));

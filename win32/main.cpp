@@ -32,15 +32,17 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
             status = failToStart(GetLastError());
         } else {
             ShowWindow(form.window(), showCommand);
-            MSG message;
-            while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+            MSG message{};
+            BOOL got = 0;
+            while ((got = GetMessageW(&message, nullptr, 0, 0)) > 0) {
                 // Gives Tab and Shift+Tab between the controls, and Space on a button.
                 if (!IsDialogMessageW(form.window(), &message)) {
                     TranslateMessage(&message);
                     DispatchMessageW(&message);
                 }
             }
-            status = static_cast<int>(message.wParam);
+            // -1: the queue failed, and no WM_QUIT carries a status.
+            status = got == 0 ? static_cast<int>(message.wParam) : 1;
         }
     }
     if (SUCCEEDED(com))

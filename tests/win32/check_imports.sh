@@ -6,21 +6,19 @@ set -euo pipefail
 exe=$1
 allowed='^(KERNEL32|USER32|GDI32|COMCTL32|ole32|OLEACC|msvcrt|ADVAPI32|api-ms-win-crt-[a-z0-9-]+)\.dll$'
 dpi_era='ForDpi|DpiFor|DpiAwareness|NonClientDpiScaling|PerMonitorDPI'
-failures=0
+source "$(dirname "$0")/../checks.sh"
 dump=$(x86_64-w64-mingw32-objdump -p "$exe")
 while read -r dll; do
-    if [[ $dll =~ $allowed ]]; then echo "ok: $dll"; else echo "NOT A SYSTEM DLL: $dll"; failures=$((failures + 1)); fi
+    check "$dll is a system DLL" grep -qE "$allowed" <<<"$dll"
 done < <(sed -n 's/^\s*DLL Name: //p' <<<"$dump")
 # Import lines read "<address> <hint> <name>" under each DLL.
-while read -r function; do
-    echo "NOT ON WINDOWS 7: $function"
-    failures=$((failures + 1))
-done < <(awk '/DLL Name:/ { listing = 1 } listing && NF == 3 && $2 ~ /^[0-9]+$/ { print $3 }' <<<"$dump" |
+dpi_imports=$(awk '/DLL Name:/ { listing = 1 } listing && NF == 3 && $2 ~ /^[0-9]+$/ { print $3 }' <<<"$dump" |
     grep -E "$dpi_era" || true)
+check "no import newer than Windows 7" equals "$dpi_imports" ""
 field() { awk -v f="$1" '$1 == f { print $2 }' <<<"$dump"; }
 for kind in OSystem Subsystem; do
     version="$(field Major${kind}Version).$(field Minor${kind}Version)"
-    if [[ $version == 6.1 ]]; then echo "ok: $kind version $version"; else echo "NOT 6.1: $kind version $version"; failures=$((failures + 1)); fi
+    check "$kind version 6.1" equals "$version" 6.1
 done
 echo "size: $(stat -c %s "$exe") bytes"
-((failures == 0))
+finish

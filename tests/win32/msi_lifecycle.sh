@@ -7,20 +7,14 @@ msi=$1 exe=$2 icon=$3 make_msi=$4 version=$5
 c=$WINEPREFIX/drive_c
 folder="$c/Program Files/Quennarix"
 uninstall='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
-failures=0
+source "$(dirname "$0")/../checks.sh"
 
-check() { # WHAT COMMAND...
-    local what=$1
-    shift
-    if "$@"; then echo "ok: $what"; else echo "FAILED: $what"; failures=$((failures + 1)); fi
-}
 product_code() { msiinfo export "$1" Property | tr -d '\r' | sed -n 's/^ProductCode\t//p'; }
 reg_value() { # KEY NAME
     wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_[A-Z_]* *//p"
 }
 entries() { wine reg query "$uninstall" /s 2>/dev/null | tr -d '\r' | grep -c 'DisplayName *REG_SZ *Quennarix$'; }
 shortcuts() { find "$c" -path '*Start Menu/Programs/Quennarix.lnk' | wc -l; }
-equals() { [[ $1 == "$2" ]] || { echo "  got '$1', wanted '$2'"; return 1; }; }
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -67,5 +61,4 @@ check "no Add/Remove Programs entry left" equals "$(entries)" 0
 check "no registry key left" bash -c "! wine reg query 'HKLM\\Software\\Quennarix' >/dev/null 2>&1"
 check "no cached icon left" test ! -e "$c/windows/Installer/$next_code"
 
-echo "$failures failed"
-((failures == 0))
+finish

@@ -1,0 +1,455 @@
+// The real quennarix.exe under Wine, read and driven through window messages.
+// usage: form1_test [GOOGLETEST FLAG...] QUENNARIX_EXE DPI
+#include "form/layout.hpp"
+#include "row.hpp"
+#include "running_program.hpp"
+#include "version.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+namespace quennarix::testing {
+namespace {
+
+using namespace form;
+
+std::wstring gExe;
+int gDpi = 96;
+
+// Worked out apart from the layout's own integer rule: the nearest pixel to
+// the exact product.
+LONG atDpi(int pixels)
+{
+    return std::lround(pixels * gDpi / 96.0);
+}
+
+std::wstring versionString(const std::vector<BYTE> &info, const wchar_t *name)
+{
+    const std::wstring path = std::wstring(L"\\StringFileInfo\\040904B0\\") + name;
+    void *value = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueW(info.data(), path.c_str(), &value, &length) || length == 0)
+        return L"(missing)";
+    return static_cast<const wchar_t *>(value);
+}
+
+TEST(Form1Executable, CarriesItsVersion)
+{
+    std::vector<BYTE> info(GetFileVersionInfoSizeW(gExe.c_str(), nullptr));
+    ASSERT_FALSE(info.empty());
+    ASSERT_TRUE(GetFileVersionInfoW(gExe.c_str(), 0, static_cast<DWORD>(info.size()), info.data()));
+    const std::wstring version = widen(QUENNARIX_VERSION);
+    for (const auto &[name, expected] :
+         {std::pair{L"ProductName", std::wstring(L"quennarix")},
+          std::pair{L"InternalName", std::wstring(L"quennarix")},
+          std::pair{L"OriginalFilename", std::wstring(L"quennarix.exe")},
+          std::pair{L"FileVersion", version}, std::pair{L"ProductVersion", version}})
+        EXPECT_EQ(versionString(info, name), expected) << name;
+    VS_FIXEDFILEINFO *fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueW(info.data(), L"\\", reinterpret_cast<void **>(&fixed), &length));
+    const DWORD majorMinor = MAKELONG(QUENNARIX_VERSION_MINOR, QUENNARIX_VERSION_MAJOR);
+    EXPECT_EQ(fixed->dwFileVersionMS, majorMinor);
+    EXPECT_EQ(fixed->dwFileVersionLS, 0U);
+    EXPECT_EQ(fixed->dwProductVersionMS, majorMinor);
+    EXPECT_EQ(fixed->dwProductVersionLS, 0U);
+}
+
+#pragma pack(push, 2)
+struct IconGroupEntry
+{
+    BYTE width, height, colours, reserved;
+    WORD planes, bitsPerPixel;
+    DWORD bytes;
+    WORD id;
+};
+#pragma pack(pop)
+
+TEST(Form1Executable, CarriesItsIconImages)
+{
+    HMODULE module = LoadLibraryExW(gExe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    HRSRC group = nullptr;
+    EnumResourceNamesW(
+        module, MAKEINTRESOURCEW(14), // RT_GROUP_ICON
+        [](HMODULE from, LPCWSTR type, LPWSTR name, LONG_PTR found) -> BOOL {
+            *reinterpret_cast<HRSRC *>(found) = FindResourceW(from, name, type);
+            return FALSE; // the first group is the program's icon
+        },
+        reinterpret_cast<LONG_PTR>(&group));
+    ASSERT_NE(group, nullptr);
+    const auto *data = static_cast<const BYTE *>(LockResource(LoadResource(module, group)));
+    const WORD count = reinterpret_cast<const WORD *>(data)[2];
+    std::wstring images;
+    for (WORD index = 0; index < count; ++index) {
+        const auto *entry = reinterpret_cast<const IconGroupEntry *>(data + 6) + index;
+        images += std::to_wstring(entry->width) + L"x" + std::to_wstring(entry->height) + L"/" +
+                  std::to_wstring(entry->colours == 0 ? 256 : entry->colours) + L" ";
+    }
+    EXPECT_EQ(images, L"32x32/2 32x32/16 16x16/16 ");
+    FreeLibrary(module);
+}
+
+// Each suite starts the program once and reads it as its tests go, in the
+// order they are written.
+class Form1Fixture : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite() { program = std::make_unique<RunningProgram>(gExe); }
+    static void TearDownTestSuite() { program.reset(); }
+    void SetUp() override { ASSERT_NE(program->form(), nullptr) << "the window opens"; }
+
+    static HWND control(ControlId id) { return program->control(id); }
+    static void clearBoxes()
+    {
+        setText(control(Text1), L"");
+        setText(control(Text2), L"");
+    }
+
+    inline static std::unique_ptr<RunningProgram> program;
+};
+
+TEST_F(Form1Fixture, WindowHasItsFixedClientArea)
+{
+    RECT client{};
+    GetClientRect(program->form(), &client);
+    EXPECT_EQ(client.right, atDpi(471));
+    EXPECT_EQ(client.bottom, atDpi(296));
+    EXPECT_EQ(GetWindowLongW(program->form(), GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0)
+        << "fixed size, no maximize";
+}
+
+// Last of its suite: it ends the program.
+TEST_F(Form1Fixture, ClosingTheWindowEndsTheProgramWithStatusZero)
+{
+    EXPECT_EQ(program->close(), 0U);
+}
+
+struct ControlRow : NamedRow
+{
+    const wchar_t *windowClass;
+    const wchar_t *caption;
+    const wchar_t *face;
+    LONG weight;
+    LONG heightAt96; // LOGFONT heights: minus the em in pixels, points * dpi / 72
+    LONG heightAt144;
+};
+
+class Form1Controls : public Form1Fixture, public ::testing::WithParamInterface<ControlRow>
+{
+protected:
+    // A box starts empty; it has to show the longest answer it can be given.
+    static void SetUpTestSuite()
+    {
+        Form1Fixture::SetUpTestSuite();
+        if (program->form() == nullptr)
+            return;
+        for (const ControlId box : {Text1, Text2})
+            setText(control(box), L"1092:15");
+        probed = program->probeFonts(fonts);
+        clearBoxes();
+    }
+
+    ControlId id() const
+    {
+        for (const ControlLayout &entry : kControls) {
+            if (std::string(entry.name) == GetParam().name)
+                return entry.id;
+        }
+        return Label1;
+    }
+    static const ProbedControl *probedControl(ControlId id)
+    {
+        for (int at = 0; at < fonts.count; ++at) {
+            if (fonts.controls[at].id == GetDlgCtrlID(control(id)))
+                return &fonts.controls[at];
+        }
+        return nullptr;
+    }
+
+    inline static ProbeResult fonts{};
+    inline static bool probed = false;
+};
+
+TEST_P(Form1Controls, StandWhereTheyBelong)
+{
+    const ControlLayout &entry = layoutOf(id());
+    HWND window = control(entry.id);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(CompareStringOrdinal(classOf(window).c_str(), -1, GetParam().windowClass, -1, TRUE),
+              CSTR_EQUAL)
+        << "a " << classOf(window);
+    EXPECT_EQ(textOf(window), GetParam().caption);
+    RECT place{};
+    GetWindowRect(window, &place);
+    MapWindowPoints(nullptr, program->form(), reinterpret_cast<POINT *>(&place), 2);
+    EXPECT_EQ(place.left, atDpi(entry.left));
+    EXPECT_EQ(place.top, atDpi(entry.top));
+    EXPECT_EQ(place.right - place.left, atDpi(entry.width));
+    EXPECT_EQ(place.bottom - place.top, atDpi(entry.height));
+}
+
+TEST_P(Form1Controls, DrawInTheirFontAndShowTheirWholeCaption)
+{
+    ASSERT_TRUE(probed) << "fonts probed inside the program";
+    EXPECT_TRUE(fonts.classIcons) << "window class has large and small icons";
+    const ProbedControl *probe = probedControl(id());
+    ASSERT_NE(probe, nullptr);
+    EXPECT_EQ(std::wstring(probe->font.lfFaceName), GetParam().face);
+    EXPECT_EQ(probe->font.lfWeight, GetParam().weight);
+    ASSERT_TRUE(gDpi == 96 || gDpi == 144) << "no heights worked out at " << gDpi << " dpi";
+    EXPECT_EQ(probe->font.lfHeight, gDpi == 96 ? GetParam().heightAt96 : GetParam().heightAt144);
+    RECT room{};
+    GetClientRect(control(id()), &room);
+    EXPECT_LE(probe->ink.cx, room.right);
+    EXPECT_LE(probe->ink.cy, room.bottom);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Form1Controls,
+    ::testing::Values(
+        ControlRow{{"Label1"}, L"Static", L"Quennarix", L"MS Sans Serif", 700, -18, -27},
+        ControlRow{{"Text1"}, L"Edit", L"", L"MS Sans Serif", 400, -11, -16},
+        ControlRow{{"Label2"}, L"Static", L"Time (XX:XX)", L"MS Sans Serif", 400, -11, -16},
+        ControlRow{{"Text2"}, L"Edit", L"", L"MS Sans Serif", 400, -11, -16},
+        ControlRow{{"Label3"}, L"Static", L"Hex", L"MS Sans Serif", 400, -11, -16},
+        ControlRow{{"Command1"}, L"Button", L"<", L"MS Sans Serif", 700, -32, -48},
+        ControlRow{{"Command2"}, L"Button", L">", L"MS Sans Serif", 700, -32, -48},
+        ControlRow{{"Label4"},
+                   L"Static",
+                   L"Made by the Quennarix authors",
+                   L"MS Sans Serif",
+                   400,
+                   -11,
+                   -16}),
+    RowName());
+
+class Form1Keyboard : public Form1Fixture
+{
+protected:
+    static bool focusReaches(ControlId id, DWORD milliseconds = 5000)
+    {
+        return waitFor([id] { return program->focus() == control(id); }, milliseconds);
+    }
+};
+
+TEST_F(Form1Keyboard, FocusStartsInTheTimeBox)
+{
+    EXPECT_EQ(program->focus(), control(Text1));
+}
+
+TEST_F(Form1Keyboard, TabWalksTimeHexThenTheArrows)
+{
+    std::wstring walked;
+    for (const ControlId next : {Text2, Command1, Command2, Text1}) {
+        press(program->focus(), VK_TAB);
+        focusReaches(next, 2000);
+        for (const ControlLayout &entry : kControls) {
+            if (program->focus() == control(entry.id))
+                walked += widen(entry.name) + L" ";
+        }
+    }
+    EXPECT_EQ(walked, L"Text2 Command1 Command2 Text1 ");
+}
+
+// The focus is where the user left it when the window is active again.
+TEST_F(Form1Keyboard, FocusComesBackAfterAnotherWindowWasActive)
+{
+    press(program->focus(), VK_TAB);
+    ASSERT_TRUE(focusReaches(Text2, 2000));
+    HWND other = CreateWindowExW(0, L"STATIC", L"another window", WS_POPUP | WS_VISIBLE, 0, 0, 50,
+                                 50, nullptr, nullptr, nullptr, nullptr);
+    SetForegroundWindow(other);
+    EXPECT_TRUE(waitFor([] { return program->focus() == nullptr; })) << "the focus left";
+    SetForegroundWindow(program->form());
+    EXPECT_TRUE(focusReaches(Text2));
+    DestroyWindow(other);
+}
+
+// As from the taskbar: another window is active while this one is minimised,
+// and the window is made active before it is restored.
+TEST_F(Form1Keyboard, FocusComesBackAfterMinimiseAndRestore)
+{
+    SetForegroundWindow(program->form());
+    ASSERT_TRUE(focusReaches(Text2));
+    ShowWindowAsync(program->form(), SW_MINIMIZE);
+    ASSERT_TRUE(waitFor([] { return IsIconic(program->form()) != FALSE; })) << "minimised";
+    HWND other = CreateWindowExW(0, L"STATIC", L"another window", WS_POPUP | WS_VISIBLE, 0, 0, 50,
+                                 50, nullptr, nullptr, nullptr, nullptr);
+    SetForegroundWindow(other);
+    EXPECT_TRUE(waitFor([] { return program->focus() == nullptr; })) << "the focus left";
+    SetForegroundWindow(program->form());
+    ASSERT_TRUE(waitFor([] { return GetForegroundWindow() == program->form(); })) << "active";
+    ShowWindowAsync(program->form(), SW_RESTORE);
+    ASSERT_TRUE(waitFor([] { return IsIconic(program->form()) == FALSE; })) << "restored";
+    EXPECT_TRUE(focusReaches(Text2));
+    DestroyWindow(other);
+}
+
+// What Windows does on restoring the active window: it gives the window
+// itself the focus, which has to pass it on to the control that had it.
+TEST_F(Form1Keyboard, FocusGivenToTheWindowGoesToTheControlThatHadIt)
+{
+    ASSERT_TRUE(focusReaches(Text2));
+    const DWORD ours = GetCurrentThreadId();
+    const DWORD theirs = GetWindowThreadProcessId(program->form(), nullptr);
+    ASSERT_TRUE(AttachThreadInput(ours, theirs, TRUE));
+    SetFocus(program->form());
+    AttachThreadInput(ours, theirs, FALSE);
+    EXPECT_TRUE(focusReaches(Text2));
+}
+
+struct KeyRow : NamedRow
+{
+    ControlId box;
+    WPARAM key;
+};
+
+class Form1Keys : public Form1Fixture, public ::testing::WithParamInterface<KeyRow>
+{
+};
+
+TEST_P(Form1Keys, StartNoConversionAndKeepTheWindowOpen)
+{
+    clearBoxes();
+    press(control(GetParam().box), GetParam().key);
+    Sleep(300);
+    EXPECT_EQ(program->messageBox(), nullptr);
+    EXPECT_EQ(textOf(control(Text1)), L"");
+    EXPECT_EQ(textOf(control(Text2)), L"");
+    EXPECT_TRUE(IsWindow(program->form()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, Form1Keys,
+                         ::testing::Values(KeyRow{{"ReturnInTime"}, Text1, VK_RETURN},
+                                           KeyRow{{"EscapeInTime"}, Text1, VK_ESCAPE},
+                                           KeyRow{{"ReturnInHex"}, Text2, VK_RETURN},
+                                           KeyRow{{"EscapeInHex"}, Text2, VK_ESCAPE}),
+                         RowName());
+
+struct ConversionRow : NamedRow
+{
+    ControlId button;
+    ControlId source;
+    std::wstring input;
+    ControlId target;
+    const wchar_t *answer;
+};
+
+class Form1Conversions : public Form1Fixture, public ::testing::WithParamInterface<ConversionRow>
+{
+};
+
+TEST_P(Form1Conversions, WriteTheOtherBoxAndKeepTheTypedOne)
+{
+    const ConversionRow &row = GetParam();
+    setText(control(row.source), row.input);
+    setText(control(row.target), L"");
+    click(control(row.button));
+    EXPECT_TRUE(waitFor([&] { return textOf(control(row.target)) == row.answer; }))
+        << "gave " << textOf(control(row.target));
+    EXPECT_TRUE(textOf(control(row.source)) == row.input) << "what was typed stays";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Form1Conversions,
+    ::testing::Values(ConversionRow{{"HexToTime"}, Command1, Text2, L"5A", Text1, L"01:30"},
+                      ConversionRow{{"TimeToHex"}, Command2, Text1, L"01:30", Text2, L"005A"},
+                      ConversionRow{{"HundredThousandCharacters"},
+                                    Command1,
+                                    Text2,
+                                    std::wstring(99998, L'0') + L"5A",
+                                    Text1,
+                                    L"01:30"}),
+    RowName());
+
+class Form1Behaviour : public Form1Fixture
+{
+};
+
+// The answer is an edit of the box, so Undo there brings back what it held.
+TEST_F(Form1Behaviour, UndoInTheTargetBoxBringsBackWhatItHeld)
+{
+    setText(control(Text1), L"12:34");
+    setText(control(Text2), L"5A");
+    click(control(Command1));
+    ASSERT_TRUE(waitFor([] { return textOf(control(Text1)) == L"01:30"; }));
+    EXPECT_NE(SendMessageW(control(Text1), EM_CANUNDO, 0, 0), 0);
+    SendMessageW(control(Text1), EM_UNDO, 0, 0);
+    EXPECT_EQ(textOf(control(Text1)), L"12:34");
+}
+
+struct MessageRow : NamedRow
+{
+    ControlId button;
+    ControlId source;
+    const wchar_t *input;
+    const wchar_t *message;
+};
+
+class Form1Messages : public Form1Fixture, public ::testing::WithParamInterface<MessageRow>
+{
+};
+
+TEST_P(Form1Messages, ShowOneMessageAndLeaveBothBoxes)
+{
+    const MessageRow &row = GetParam();
+    clearBoxes();
+    setText(control(row.source), row.input);
+    click(control(row.button));
+    HWND box = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (box = program->messageBox()) != nullptr; }));
+    EXPECT_EQ(GetWindow(box, GW_OWNER), program->form()) << "the box is owned by the window";
+    EXPECT_EQ(textOf(box), L"quennarix");
+    EXPECT_EQ(textOf(GetDlgItem(box, 0xFFFF)), row.message);
+    std::vector<HWND> buttons;
+    bool icon = false;
+    for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!IsWindowVisible(child))
+            continue;
+        if (classOf(child) == L"Button")
+            buttons.push_back(child);
+        icon |= classOf(child) == L"Static" &&
+                (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
+                SendMessageW(child, STM_GETICON, 0, 0) != 0;
+    }
+    ASSERT_EQ(buttons.size(), 1U);
+    EXPECT_EQ(textOf(buttons.front()), L"OK");
+    EXPECT_FALSE(icon);
+    click(buttons.front());
+    EXPECT_TRUE(waitFor([&] { return !IsWindow(box); })) << "OK closes the box";
+    EXPECT_TRUE(waitFor([&] { return program->focus() == control(row.button); }))
+        << "the window, active again, has the focus on the button";
+    EXPECT_TRUE(textOf(control(row.source)) == row.input) << "what was typed stays";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Form1Messages,
+    ::testing::Values(
+        MessageRow{{"EmptyHexBox"}, Command1, Text2, L"", L"Please enter hex value"},
+        MessageRow{
+            {"HexThatIsNoNumber"}, Command1, Text2, L"XYZ", L"Please enter a valid hex value"},
+        MessageRow{{"EmptyTimeBox"}, Command2, Text1, L"", L"Please enter time value"},
+        MessageRow{
+            {"TimeWithoutColon"}, Command2, Text1, L"130", L"Please enter a valid time value"}),
+    RowName());
+
+} // namespace
+} // namespace quennarix::testing
+
+int wmain(int argc, wchar_t **argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    if (argc != 3) {
+        std::fwprintf(stderr, L"usage: form1_test [GOOGLETEST FLAG...] QUENNARIX_EXE DPI\n");
+        return 2;
+    }
+    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    quennarix::testing::gExe = argv[1];
+    quennarix::testing::gDpi = _wtoi(argv[2]);
+    return RUN_ALL_TESTS();
+}
