@@ -78,7 +78,7 @@ bench: build
 
 screenshot: build windows
 	$(DEPS) pictures
-	scripts/screenshot.py
+	tests/with_xvfb.sh 640x480x24 scripts/screenshot.py
 	scripts/screenshot-windows.sh
 
 format:

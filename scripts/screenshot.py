@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Renders the window on a virtual X server to docs/screenshot.png.
 
-Usage: scripts/screenshot.py [PATH/TO/quennarix]   (after `make build`)
+Usage: tests/with_xvfb.sh 640x480x24 scripts/screenshot.py [PATH/TO/quennarix]
+(after `make build`; `make screenshot` runs it so).
 It types "01:30" into the time box and clicks ">" so both boxes show a value.
 """
 import os
@@ -15,12 +16,6 @@ from PIL import ImageGrab
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 program = sys.argv[1] if len(sys.argv) > 1 else ROOT / "build/release/qt/quennarix"
 
-read_end, write_end = os.pipe()
-xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "640x480x24", "-noreset"],
-                        pass_fds=[write_end], stderr=subprocess.DEVNULL)
-os.close(write_end)
-with os.fdopen(read_end) as number:
-    os.environ["DISPLAY"] = ":" + number.readline().strip()
 os.environ.pop("QT_QPA_PLATFORM", None)
 
 app = subprocess.Popen([str(program)])
@@ -37,5 +32,3 @@ try:
 finally:
     app.terminate()
     app.wait()
-    xvfb.terminate()
-    xvfb.wait()

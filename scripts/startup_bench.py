@@ -37,22 +37,15 @@ PROGRAMS = [
 
 
 def in_session_bus():
+    """Runs the whole benchmark again inside a session bus, and on X11 on a virtual X server."""
     if os.environ.get("QUENNARIX_BENCH_BUS") == "1":
         return
     os.environ["QUENNARIX_BENCH_BUS"] = "1"
-    os.execvp("dbus-run-session", ["dbus-run-session", "--", sys.executable, __file__, *sys.argv[1:]])
-
-
-def start_xvfb():
-    read_end, write_end = os.pipe()
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
-                             "-nolisten", "tcp", "-noreset"], pass_fds=[write_end], stderr=subprocess.DEVNULL)
-    os.close(write_end)
-    with os.fdopen(read_end) as number:
-        os.environ["DISPLAY"] = ":" + number.readline().strip()
     os.environ.pop("QT_QPA_PLATFORM", None)
-    os.environ.pop("WAYLAND_DISPLAY", None)
-    return xvfb
+    command = ["dbus-run-session", "--", sys.executable, __file__, *sys.argv[1:]]
+    if "--wayland" not in sys.argv:
+        command = [str(ROOT / "tests" / "with_xvfb.sh"), "1024x768x24", *command]
+    os.execvp(command[0], command)
 
 
 def measure(command):
@@ -122,12 +115,7 @@ def run_on_wayland(programs, rounds):
 
 
 def run_on_x11(programs, rounds):
-    xvfb = start_xvfb()
-    try:
-        return interleave(programs, rounds, measure)
-    finally:
-        xvfb.terminate()
-        xvfb.wait()
+    return interleave(programs, rounds, measure)
 
 
 def interleave(programs, rounds, measure_one):

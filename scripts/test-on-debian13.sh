@@ -10,7 +10,12 @@ set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 cache=${QUENNARIX_CACHE:-/var/cache/quennarix}
 pristine=$cache/debian13-minbase.tar
-mirror=http://deb.debian.org/debian
+# The host's own Debian mirror and proxy, so the root is fetched the way the
+# host fetches its packages.
+mirror=$(apt-get indextargets --format '$(REPO_URI) $(SUITE)' | awk '$2 !~ /-/ { print $1; exit }')
+mirror=${mirror:-http://deb.debian.org/debian}
+eval "$(apt-config shell http_proxy Acquire::http::Proxy)"
+if [[ -n ${http_proxy:-} ]]; then export http_proxy; fi
 root=$repo/build/debian13
 
 if [[ ! -f $pristine ]]; then
@@ -39,6 +44,9 @@ chmod 755 "$root" # its / is the temporary folder's, which others could not ente
 git clone --quiet "$repo" "$root/src/quennarix"
 cp "$deb" "$root/tmp/"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
+if [[ -n ${http_proxy:-} ]]; then
+    echo "Acquire::http::Proxy \"$http_proxy\";" >"$root/etc/apt/apt.conf.d/00proxy"
+fi
 
 inside='
 set -u
@@ -47,7 +55,8 @@ make test
 tested=$?
 echo "== the Debian 12 release package, installed on Debian 13"
 apt-get install -y -qq /tmp/quennarix_*_amd64.deb >/dev/null &&
-    dbus-run-session -- python3 tests/qt/executable/test_quennarix.py /usr/bin/quennarix
+    tests/with_xvfb.sh 800x600x24 dbus-run-session -- \
+        python3 tests/qt/executable/test_quennarix.py /usr/bin/quennarix
 installed=$?
 echo "Debian 13: make test exited $tested; the installed package test exited $installed"
 ((tested == 0 && installed == 0))

@@ -15,7 +15,7 @@ dpkg-deb -c "$deb" | awk '{print $6}' > "$work/contents"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 
-failures=0
+source "$(dirname "$0")/../checks.sh"
 for path in \
     ./usr/bin/quennarix \
     ./usr/share/man/man1/quennarix.1.gz \
@@ -31,31 +31,11 @@ for path in \
     ./usr/share/icons/hicolor/128x128/apps/org.quennarix.Quennarix.png \
     ./usr/share/icons/hicolor/256x256/apps/org.quennarix.Quennarix.png \
     ./usr/share/icons/hicolor/scalable/apps/org.quennarix.Quennarix.svg; do
-    if grep -qxF "$path" "$work/contents"; then
-        echo "ok: $path"
-    else
-        echo "MISSING: $path"
-        failures=$((failures + 1))
-    fi
+    check "contains $path" grep -qxF "$path" "$work/contents"
 done
 for dependency in libqt6widgets6 fonts-liberation2; do
-    if [[ $depends == *"$dependency"* ]]; then
-        echo "ok: depends on $dependency"
-    else
-        echo "MISSING dependency: $dependency"
-        failures=$((failures + 1))
-    fi
+    check "depends on $dependency" grep -qw "$dependency" <<<"$depends"
 done
-check() { # description, then a command that must succeed
-    local what=$1
-    shift
-    if "$@"; then
-        echo "ok: $what"
-    else
-        echo "FAILED: $what"
-        failures=$((failures + 1))
-    fi
-}
 
 version=$(dpkg-deb -f "$deb" Version)
 dpkg-deb -x "$deb" "$work/root"
@@ -74,5 +54,4 @@ cat "$work/lintian"
 check "lintian: no error or warning" test "$lintian_status" -eq 0
 check "lintian: no hardening tag" bash -c "! grep -q 'hardening-' '$work/lintian'"
 
-echo "$failures failed"
-((failures == 0))
+finish

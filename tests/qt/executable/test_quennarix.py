@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """The real program on a real X server (Xvfb), driven with real X input.
 
-Usage: dbus-run-session -- test_quennarix.py PATH/TO/quennarix
+Usage: with_xvfb.sh 800x600x24 dbus-run-session -- test_quennarix.py PATH/TO/quennarix
 The session bus carries the accessibility bus, through which the boxes are read.
 """
 import os
@@ -21,17 +21,6 @@ PROGRAM = None
 def xdotool(*args):
     return subprocess.run(["xdotool", *map(str, args)], check=True, capture_output=True,
                           text=True).stdout.strip()
-
-
-def start_xvfb():
-    """A fresh X server; returns it and its display name."""
-    read_end, write_end = os.pipe()
-    xvfb = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "800x600x24", "-nolisten", "tcp", "-noreset"],
-        pass_fds=[write_end], stderr=subprocess.DEVNULL)
-    os.close(write_end)
-    with os.fdopen(read_end) as number:
-        return xvfb, ":" + number.readline().strip()
 
 
 def visible_window_named(name):
@@ -87,8 +76,6 @@ class RunningProgram(unittest.TestCase):
 
     @classmethod
     def setUpClass(cls):
-        cls.xvfb, os.environ["DISPLAY"] = start_xvfb()
-        os.environ.pop("WAYLAND_DISPLAY", None)
         os.environ.pop("QT_QPA_PLATFORM", None)
         os.environ["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
         pyatspi.Registry.getDesktop(0)  # brings the accessibility bus up before the program
@@ -100,8 +87,6 @@ class RunningProgram(unittest.TestCase):
         if cls.program.poll() is None:
             cls.program.kill()
             cls.program.wait()
-        cls.xvfb.terminate()
-        cls.xvfb.wait()
 
     def click(self, x, y):
         xdotool("mousemove", "--window", self.window, x, y, "click", "1")
@@ -154,13 +139,11 @@ class FailedStart(unittest.TestCase):
 
     @classmethod
     def setUpClass(cls):
-        cls.xvfb, cls.live_display = start_xvfb()
+        cls.live_display = os.environ["DISPLAY"]
         cls.runtime_dir = tempfile.TemporaryDirectory()
 
     @classmethod
     def tearDownClass(cls):
-        cls.xvfb.terminate()
-        cls.xvfb.wait()
         cls.runtime_dir.cleanup()
 
     def run_program(self, **environment):
