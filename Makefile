@@ -1,9 +1,9 @@
 # Thin wrapper over the CMake presets; every target first installs the Debian
 # packages its purpose needs (scripts/install-deps.sh).
-.PHONY: build run test test-release test-sanitizers test-fuzz test-windows test-reproducible windows dist bench screenshot format clean
+.PHONY: build run test test-release test-sanitizers test-fuzz test-windows test-reproducible windows package dist bench screenshot format clean
 
-# The one clock a build reads is the commit's.
-SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct)
+# The one clock a build reads is the commit's, from git or the source archive.
+SOURCE_DATE_EPOCH ?= $(shell scripts/commit.sh time)
 export SOURCE_DATE_EPOCH
 # CPack's archivers take the modes of the files they write from the umask, and
 # ZIP's times are local.
@@ -45,9 +45,10 @@ test-fuzz:
 	cmake --build --preset fuzz
 	ctest --preset fuzz
 
-# quennarix.exe cross-built with MinGW-w64, a portable ZIP and an installer.
+# quennarix.exe cross-built with MinGW-w64, a portable ZIP and an installer,
+# with the tests that run them under Wine.
 windows:
-	$(DEPS) windows
+	$(DEPS) windows windows-test
 	cmake --preset windows
 	cmake --build --preset windows
 	cd build/windows && $(CPACK)
@@ -55,22 +56,32 @@ windows:
 test-windows: windows
 	ctest --preset windows
 
-# Debian's reprotest builds the release twice from a clone, varying the second build.
-test-reproducible:
+# Debian's reprotest builds the release twice from its own source archive,
+# varying the second build, and both must give the bytes `make dist` gives here.
+test-reproducible: dist
 	$(DEPS) program test windows release
 	scripts/check-reproducible.sh
 
-# The release: the .deb, the Windows ZIP and MSI, the source of the commit, and
-# their checksums. The same commit gives the same bytes.
-dist: build windows
-	$(DEPS) release
-	cd build/release && $(CPACK)
-	rm -rf dist
+# The release: the .deb, the Windows ZIP and MSI, the source archive and their
+# checksums, built without tests; beside them, what they were built with. The
+# same commit, built with the same packages, gives the same bytes.
+package:
+	$(DEPS) program windows release
+	cmake --preset package
+	cmake --build --preset package
+	cmake --preset windows-package
+	cmake --build --preset windows-package
+	cd build/package && $(CPACK)
+	cd build/windows-package && $(CPACK)
+
+dist: package
+	rm -rf --one-file-system dist
 	mkdir dist
-	cp build/release/quennarix_$(VERSION)_*.deb build/windows/quennarix-$(VERSION)-windows-x64.zip \
-	   build/windows/quennarix-$(VERSION)-windows-x64.msi dist/
-	git archive --format=tar --prefix=quennarix-$(VERSION)/ HEAD | gzip -9n > dist/quennarix-$(VERSION).tar.gz
+	cp build/package/quennarix_$(VERSION)_*.deb build/windows-package/quennarix-$(VERSION)-windows-x64.zip \
+	   build/windows-package/quennarix-$(VERSION)-windows-x64.msi dist/
+	scripts/source-archive.sh $(VERSION) dist/quennarix-$(VERSION).tar.gz
 	cd dist && sha256sum * > SHA256SUMS
+	scripts/buildinfo.sh $(VERSION) > dist/quennarix-$(VERSION).buildinfo
 	cat dist/SHA256SUMS
 
 bench: build

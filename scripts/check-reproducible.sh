@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Builds `make dist` twice from a fresh clone of HEAD with Debian's reprotest,
-# the second build varied in every way reprotest can vary it on this machine,
-# and fails with diffoscope's account of what differs.
-# usage: scripts/check-reproducible.sh
+# Builds `make dist` twice with Debian's reprotest from the source archive in
+# dist/ (made by `make dist` here), the second build varied in every way
+# reprotest can vary it on this machine, and fails with diffoscope's account
+# of what differs. Both builds must also give the SHA256SUMS of dist/: a
+# release rebuilt from its source archive is the release built from the clone.
+# usage: scripts/check-reproducible.sh   (after make dist)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-if [[ -n $(git -C "$root" status --porcelain --untracked-files=no) ]]; then
-    echo "note: this tree has uncommitted changes, which the clone lacks" >&2
+if [[ -d $root/.git && -n $(git -C "$root" status --porcelain --untracked-files=no) ]]; then
+    echo "note: this tree has uncommitted changes, which its source archive lacks" >&2
 fi
 
 # Left out: building as another user, which needs a spare account set aside.
@@ -24,11 +26,12 @@ fi
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-git clone --quiet "$root" "$work/quennarix"
-echo "reprotest --variations=$variations: make dist, twice"
-if reprotest --variations="$variations" -c 'make dist' \
-    "$work/quennarix" 'dist/*' >"$work/log" 2>&1; then
-    echo "reproducible: dist/ rebuilt byte for byte ($(git -C "$root" log -1 --format=%h))"
+tar -C "$work" -xzf "$root"/dist/quennarix-*.tar.gz
+source=$(ls -d "$work"/quennarix-*)
+echo "reprotest --variations=$variations: make dist from the source archive, twice"
+if reprotest --variations="$variations" --store-dir "$work/store" -c 'make dist' \
+    "$source" 'dist/*' >"$work/log" 2>&1; then
+    echo "reproducible: dist/ rebuilt byte for byte from $(basename "$source").tar.gz"
 else
     echo "NOT REPRODUCIBLE: dist/ differs when rebuilt with variations" >&2
     # diffoscope's report starts at its first "--- " line; before it, the builds' output.
@@ -39,3 +42,13 @@ else
     fi
     exit 1
 fi
+rebuilt=$(find "$work/store" -path '*/dist/SHA256SUMS' | head -n 1)
+if [[ -z $rebuilt ]]; then
+    echo "reprotest kept no dist/SHA256SUMS in $work/store" >&2
+    exit 1
+fi
+if ! diff "$root/dist/SHA256SUMS" "$rebuilt"; then
+    echo "NOT THE SAME: the source archive builds other bytes than this tree" >&2
+    exit 1
+fi
+echo "the same: the source archive builds the bytes this tree built"

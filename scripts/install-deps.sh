@@ -2,13 +2,15 @@
 # Installs the Debian packages that each named purpose needs, by names Debian 12
 # and 13 both have. Idempotent: silent when everything is already there.
 #
-# usage: install-deps.sh PURPOSE... [-- PACKAGE...]
-#   program   build and run the program (all a distribution packager needs)
-#   test      the Linux tests, benchmarks, fuzzing and the reproducibility check
-#   windows   the Windows build, its MSI, and Wine to test them
-#   release   make dist
-#   pictures  the screenshots and icons
-# Packages after -- are installed too (the start-up benchmark's peers).
+# usage: install-deps.sh [--list] PURPOSE... [-- PACKAGE...]
+#   program        build and run the program (all a distribution packager needs)
+#   test           the Linux tests, benchmarks, fuzzing and the reproducibility check
+#   windows        the Windows build and its MSI
+#   windows-test   the Windows tests: GoogleTest's sources, and Wine to run them
+#   release        make dist, with program and windows
+#   pictures       the screenshots and icons
+# Packages after -- are installed too (the start-up benchmark's peers). --list
+# prints the packages instead, one a line, with those Qt before 6.8 needs.
 set -euo pipefail
 
 declare -A purposes=(
@@ -20,14 +22,17 @@ declare -A purposes=(
             desktop-file-utils appstream dpkg-dev file lintian weston sway
             reprotest faketime disorderfs diffoscope-minimal"
     # Without fonts-wine, Wine draws "MS Sans Serif" in another face.
-    [windows]="cmake ninja-build make g++-mingw-w64-x86-64 googletest wixl msitools
-               python3-olefile strip-nondeterminism wine wine64 fonts-wine xvfb"
+    [windows]="cmake ninja-build make g++-mingw-w64-x86-64 wixl msitools python3-olefile
+               strip-nondeterminism"
+    [windows-test]="googletest wine wine64 fonts-wine xvfb"
     [release]="dpkg-dev file git"
     [pictures]="python3-pil librsvg2-bin xvfb x11-utils"
 )
 
 wanted=()
 program=false
+list=false
+[[ ${1:-} == --list ]] && { list=true; shift; }
 while (($#)); do
     case $1 in
     --) shift; wanted+=("$@"); break ;;
@@ -55,11 +60,20 @@ install_missing() {
         --no-install-recommends "${missing[@]}"
 }
 
-install_missing "${wanted[@]}"
-
 # Before Qt 6.8 the program asks the compositor about window frames itself,
 # with protocol code from wayland-scanner (see qt/CMakeLists.txt).
-if $program && qt=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null) &&
-    dpkg --compare-versions "$qt" lt 6.8; then
-    install_missing libwayland-dev wayland-protocols
+# The installed Qt, or before it is installed the one apt would install.
+qt_before_6_8() {
+    local qt
+    qt=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null || true)
+    [[ -n $qt ]] || qt=$(apt-cache policy qt6-base-dev | awk '$1 == "Candidate:" { print $2 }')
+    [[ -n $qt && $qt != "(none)" ]] && dpkg --compare-versions "$qt" lt 6.8
+}
+before_6_8=(libwayland-dev wayland-protocols)
+if $list; then
+    if $program && qt_before_6_8; then wanted+=("${before_6_8[@]}"); fi
+    printf '%s\n' "${wanted[@]}" | sort -u
+else
+    install_missing "${wanted[@]}"
+    if $program && qt_before_6_8; then install_missing "${before_6_8[@]}"; fi
 fi

@@ -54,7 +54,7 @@ def stamp_summary(msi, package_code, epoch):
 
 
 def main(version, exe, icon, output):
-    epoch = int(os.environ.get("SOURCE_DATE_EPOCH", "0"))
+    epoch = int(os.environ.get("SOURCE_DATE_EPOCH") or 0)
     wxs = pathlib.Path(__file__).with_name("quennarix.wxs")
     with tempfile.TemporaryDirectory() as staging:
         # The cabinet records each file's time; it is the commit's, not the build's.

@@ -3,6 +3,7 @@
 set -euo pipefail
 desktop=$1
 metainfo=$2
+version=$3
 desktop-file-validate "$desktop"
 echo "desktop entry valid"
 
@@ -31,5 +32,5 @@ while read -r level _ tag rest; do
     fi
 done < <(grep -E '^[EWIP]: ' "$log")
 ((unexplained == 0))
-grep -q '<release version="1.00"' "$metainfo"
-echo "metainfo names release 1.00"
+grep -q "<release version=\"$version\"" "$metainfo"
+echo "metainfo names release $version"

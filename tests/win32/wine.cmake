@@ -3,9 +3,11 @@
 set(QUENNARIX_UNDER_WINE ${CMAKE_CURRENT_LIST_DIR}/under_wine.sh)
 set(QUENNARIX_WINE_DIR ${CMAKE_BINARY_DIR}/wine)
 
+set(QUENNARIX_WINE_TOOLS wine wineserver Xvfb)
+
 # A fresh prefix `name` at `dpi` dots per inch, with Wine reporting `windows`.
 function(quennarix_add_wine_prefix name dpi windows)
-    add_test(NAME wine_prefix_${name}
+    quennarix_add_tool_test(wine_prefix_${name} windows NEEDS ${QUENNARIX_WINE_TOOLS}
         COMMAND ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/make_prefix.sh
                 ${QUENNARIX_WINE_DIR}/prefix-${name} ${dpi} ${windows})
     set_tests_properties(wine_prefix_${name} PROPERTIES
@@ -17,10 +19,13 @@ quennarix_add_wine_prefix(144 144 win10)
 quennarix_add_wine_prefix(win7 144 win7)
 quennarix_add_wine_prefix(msi 96 win10)
 
-# Test `name` runs the command ARGN with Wine set to the prefix `prefix`.
+# Test `name` runs the command ARGN with Wine set to the prefix `prefix`; NEEDS
+# names tools it needs beyond Wine's.
 function(quennarix_add_wine_test name prefix)
-    add_test(NAME ${name}
-        COMMAND ${QUENNARIX_UNDER_WINE} ${QUENNARIX_WINE_DIR}/prefix-${prefix} ${ARGN})
+    cmake_parse_arguments(PARSE_ARGV 2 arg "" "" "NEEDS")
+    quennarix_add_tool_test(${name} windows NEEDS ${QUENNARIX_WINE_TOOLS} ${arg_NEEDS}
+        COMMAND ${QUENNARIX_UNDER_WINE} ${QUENNARIX_WINE_DIR}/prefix-${prefix}
+                ${arg_UNPARSED_ARGUMENTS})
     set_tests_properties(${name} PROPERTIES
         FIXTURES_REQUIRED wine_${prefix} RESOURCE_LOCK wine TIMEOUT 120)
 endfunction()
