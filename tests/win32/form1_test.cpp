@@ -234,6 +234,11 @@ protected:
     {
         return waitFor([id] { return program->focus() == control(id); }, milliseconds);
     }
+    static bool makeActive()
+    {
+        SetForegroundWindow(program->form());
+        return waitFor([] { return GetForegroundWindow() == program->form(); });
+    }
 };
 
 TEST_F(Form1Keyboard, FocusStartsInTheTimeBox)
@@ -273,7 +278,7 @@ TEST_F(Form1Keyboard, FocusComesBackAfterAnotherWindowWasActive)
 // and the window is made active before it is restored.
 TEST_F(Form1Keyboard, FocusComesBackAfterMinimiseAndRestore)
 {
-    SetForegroundWindow(program->form());
+    ASSERT_TRUE(makeActive());
     ASSERT_TRUE(focusReaches(Text2));
     ShowWindowAsync(program->form(), SW_MINIMIZE);
     ASSERT_TRUE(waitFor([] { return IsIconic(program->form()) != FALSE; })) << "minimised";
@@ -281,18 +286,18 @@ TEST_F(Form1Keyboard, FocusComesBackAfterMinimiseAndRestore)
                                  50, nullptr, nullptr, nullptr, nullptr);
     SetForegroundWindow(other);
     EXPECT_TRUE(waitFor([] { return program->focus() == nullptr; })) << "the focus left";
-    SetForegroundWindow(program->form());
-    ASSERT_TRUE(waitFor([] { return GetForegroundWindow() == program->form(); })) << "active";
+    ASSERT_TRUE(makeActive()) << "active";
+    DestroyWindow(other);
     ShowWindowAsync(program->form(), SW_RESTORE);
     ASSERT_TRUE(waitFor([] { return IsIconic(program->form()) == FALSE; })) << "restored";
     EXPECT_TRUE(focusReaches(Text2));
-    DestroyWindow(other);
 }
 
 // What Windows does on restoring the active window: it gives the window
 // itself the focus, which has to pass it on to the control that had it.
 TEST_F(Form1Keyboard, FocusGivenToTheWindowGoesToTheControlThatHadIt)
 {
+    ASSERT_TRUE(makeActive());
     ASSERT_TRUE(focusReaches(Text2));
     const DWORD ours = GetCurrentThreadId();
     const DWORD theirs = GetWindowThreadProcessId(program->form(), nullptr);
