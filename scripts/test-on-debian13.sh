@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Debian 13 as a new user has it: in a fresh root made by debootstrap, runs
-# `make test` from a clone of HEAD, then installs this tree's release .deb there
-# and runs the X11 test of the real program against /usr/bin/quennarix.
+# Debian 13 as a packager and a new user have it: in a fresh root made by
+# debootstrap, from this tree's source archive extracted there, a packager's
+# build (scripts/packager-build.sh) while nothing else is installed, then
+# `make test`; then installs this tree's release .deb there and runs the X11
+# test of the real program against /usr/bin/quennarix.
 #
 # usage: scripts/test-on-debian13.sh   (as root)
 # The pristine root and the packages apt fetched are kept in QUENNARIX_CACHE
@@ -31,9 +33,10 @@ if [[ ! -f $pristine ]]; then
     rm -rf --one-file-system "$fresh" "$fresh.log"
 fi
 
-echo "make dist: the release's .deb, to install in the root"
+echo "make dist: the release's source archive and .deb, to build and install in the root"
 make -C "$repo" dist >"$repo/build/dist.log" 2>&1 || { tail -n 30 "$repo/build/dist.log"; exit 1; }
 deb=$(ls "$repo"/dist/quennarix_*_amd64.deb)
+archive=$(ls "$repo"/dist/quennarix-*.tar.gz)
 
 # Mounts are only ever made inside the namespace below and vanish with it; the
 # root is still removed without leaving its file system, in case.
@@ -41,7 +44,8 @@ rm -rf --one-file-system "$root"
 mkdir -p "$root" "$cache/debian13-apt"
 tar -C "$root" -xf "$pristine"
 chmod 755 "$root" # its / is the temporary folder's, which others could not enter
-git clone --quiet "$repo" "$root/src/quennarix"
+mkdir -p "$root/src"
+tar -C "$root/src" -xzf "$archive"
 cp "$deb" "$root/tmp/"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 if [[ -n ${http_proxy:-} ]]; then
@@ -50,16 +54,22 @@ fi
 
 inside='
 set -u
-cd /src/quennarix
+cd /src/quennarix-*
+scripts/packager-build.sh --fresh
+packaged=$?
 make test
 tested=$?
+# No display in the root: the program, built by make run, says so and ends.
+make run 2>&1 | grep -qx "quennarix: no display: neither DISPLAY nor WAYLAND_DISPLAY is set"
+ran=$?
 echo "== the Debian 12 release package, installed on Debian 13"
 apt-get install -y -qq /tmp/quennarix_*_amd64.deb >/dev/null &&
     tests/with_xvfb.sh 800x600x24 dbus-run-session -- \
         python3 tests/qt/executable/test_quennarix.py /usr/bin/quennarix
 installed=$?
-echo "Debian 13: make test exited $tested; the installed package test exited $installed"
-((tested == 0 && installed == 0))
+echo "Debian 13: the packager build exited $packaged, make test $tested, make run $ran," \
+    "the installed package test $installed"
+((packaged == 0 && tested == 0 && ran == 0 && installed == 0))
 '
 unshare --mount --propagation private -- bash -euc '
     root=$1 apt_cache=$2 inside=$3

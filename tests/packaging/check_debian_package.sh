@@ -16,23 +16,9 @@ depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 
 source "$(dirname "$0")/../checks.sh"
-for path in \
-    ./usr/bin/quennarix \
-    ./usr/share/man/man1/quennarix.1.gz \
-    ./usr/share/doc/quennarix/copyright \
-    ./usr/share/doc/quennarix/changelog.gz \
-    ./usr/share/applications/org.quennarix.Quennarix.desktop \
-    ./usr/share/metainfo/org.quennarix.Quennarix.metainfo.xml \
-    ./usr/share/icons/hicolor/16x16/apps/org.quennarix.Quennarix.png \
-    ./usr/share/icons/hicolor/24x24/apps/org.quennarix.Quennarix.png \
-    ./usr/share/icons/hicolor/32x32/apps/org.quennarix.Quennarix.png \
-    ./usr/share/icons/hicolor/48x48/apps/org.quennarix.Quennarix.png \
-    ./usr/share/icons/hicolor/64x64/apps/org.quennarix.Quennarix.png \
-    ./usr/share/icons/hicolor/128x128/apps/org.quennarix.Quennarix.png \
-    ./usr/share/icons/hicolor/256x256/apps/org.quennarix.Quennarix.png \
-    ./usr/share/icons/hicolor/scalable/apps/org.quennarix.Quennarix.svg; do
-    check "contains $path" grep -qxF "$path" "$work/contents"
-done
+while read -r path; do
+    check "contains $path" grep -qxF "./$path" "$work/contents"
+done <"$(dirname "$0")/installed-files.txt"
 for dependency in libqt6widgets6 fonts-liberation2; do
     check "depends on $dependency" grep -qw "$dependency" <<<"$depends"
 done
