@@ -9,9 +9,11 @@
 #include <QApplication>
 #include <QIcon>
 #include <QImageReader>
+#include <QLibraryInfo>
 #include <QList>
 #include <QPixmap>
 #include <QTimer>
+#include <QVersionNumber>
 #include <QWidget>
 
 #include <cstdio>
@@ -109,7 +111,11 @@ int start(const char *programPath, const ProjectHeader &header)
 
     FontWarmUp fontWarmUp;
 #ifdef QUENNARIX_ASK_COMPOSITOR_ABOUT_FRAMES
-    preferCompositorFrames();
+    // Built with an older Qt, as the Debian 12 package is, it may run on a
+    // newer one, whose own frame needs no GL.
+    if (QLibraryInfo::version() <
+        QVersionNumber(QUENNARIX_QT_GL_FREE_FRAMES_MAJOR, QUENNARIX_QT_GL_FREE_FRAMES_MINOR))
+        chooseWindowFrame();
 #endif
 
     // The program takes no command line, so Qt is given none either.

@@ -1,38 +1,20 @@
 #include "qt/compositor_frames.hpp"
 
+#include "qt/frame_choice.hpp"
 #include "xdg-decoration-unstable-v1-client-protocol.h"
 #include "xdg-shell-client-protocol.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <string_view>
+#include <optional>
+#include <string>
+#include <sys/stat.h>
 #include <wayland-client.h>
 
 namespace quennarix::qt {
 
 namespace {
-
-// Mirrors how Qt 6.4 picks its platform: what QT_QPA_PLATFORM names first, else
-// Wayland in a Wayland session.
-bool qtWillUseWayland()
-{
-    if (const char *platform = std::getenv("QT_QPA_PLATFORM"); platform != nullptr && *platform)
-        return std::string_view(platform).starts_with("wayland");
-    const char *session = std::getenv("XDG_SESSION_TYPE");
-    return session != nullptr && std::string_view(session) == "wayland";
-}
-
-bool userHasChosen()
-{
-    for (const char *name :
-         {"QT_WAYLAND_DISABLE_WINDOWDECORATION", "QT_WAYLAND_DECORATION",
-          "QT_WAYLAND_CLIENT_BUFFER_INTEGRATION", "QT_WAYLAND_SHELL_INTEGRATION"}) {
-        if (std::getenv(name) != nullptr)
-            return true;
-    }
-    return false;
-}
 
 struct Globals
 {
@@ -90,8 +72,8 @@ void onSurfaceConfigure(void *data, xdg_surface *, std::uint32_t)
 constexpr xdg_surface_listener kSurfaceListener{onSurfaceConfigure};
 
 // Asks for the compositor's preferred frame for a toplevel that is never
-// mapped, in the words Qt 6.4 uses for its window, and returns whether the
-// compositor will draw it.
+// mapped, in the words Qt before 6.8 uses for its window, and returns whether
+// the compositor will draw it.
 bool compositorDrawsFrames(wl_display *display, const Globals &globals)
 {
     wl_surface *surface = wl_compositor_create_surface(globals.compositor);
@@ -118,25 +100,37 @@ bool compositorDrawsFrames(wl_display *display, const Globals &globals)
     return answer.configured && answer.mode == ZXDG_TOPLEVEL_DECORATION_V1_MODE_SERVER_SIDE;
 }
 
-} // namespace
-
-void preferCompositorFrames()
+const char *valueOf(const char *name)
 {
-    if (!qtWillUseWayland() || userHasChosen())
-        return;
+    const char *value = std::getenv(name);
+    return value != nullptr && *value != '\0' ? value : nullptr;
+}
+
+bool isSocket(const std::string &path)
+{
+    struct stat status
+    {
+    };
+    return stat(path.c_str(), &status) == 0 && S_ISSOCK(status.st_mode);
+}
+
+// Whether the compositor will draw the window's frame: false without the
+// decoration protocol, and when it leaves the frame to the program.
+std::optional<bool> askCompositor()
+{
     wl_display *display = wl_display_connect(nullptr);
     if (display == nullptr)
-        return; // Qt says why when it tries
+        return std::nullopt;
     wl_registry *registry = wl_display_get_registry(display);
     Globals globals;
     wl_registry_add_listener(registry, &kRegistryListener, &globals);
     wl_display_roundtrip(display);
 
+    bool draws = false;
     if (globals.compositor != nullptr && globals.shell != nullptr &&
         globals.decorations != nullptr) {
         xdg_wm_base_add_listener(globals.shell, &kShellListener, nullptr);
-        if (compositorDrawsFrames(display, globals))
-            setenv("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1", 0);
+        draws = compositorDrawsFrames(display, globals);
     }
 
     if (globals.decorations != nullptr)
@@ -147,6 +141,15 @@ void preferCompositorFrames()
         wl_compositor_destroy(globals.compositor);
     wl_registry_destroy(registry);
     wl_display_disconnect(display);
+    return draws;
+}
+
+} // namespace
+
+void chooseWindowFrame()
+{
+    if (const auto setting = chooseFrame(valueOf, isSocket, askCompositor))
+        setenv(setting->name.c_str(), setting->value.c_str(), 0);
 }
 
 } // namespace quennarix::qt

@@ -2,13 +2,14 @@
 
 namespace quennarix::qt {
 
-// On a Wayland compositor that draws window frames itself (sway and the other
-// wlroots compositors, KDE Plasma), tells Qt not to prepare frames of its own:
-// Qt before 6.8 prepares them by loading EGL and a Mesa driver, for a window that
-// paints without GL. Asks the compositor first, the way Qt's window will, so a
-// compositor that would leave the frame to the program still gets Qt's.
+// In a Wayland session, with a Qt older than 6.8, chooses how the window gets
+// its frame before Qt starts (qt/frame_choice.hpp): asks the compositor, the
+// way Qt's window will, whether it draws frames (sway and the other wlroots
+// compositors, KDE Plasma), and if so keeps Qt from preparing its own, which
+// loads EGL and a Mesa driver; where it does not (GNOME, Weston) and XWayland
+// is at hand, starts Qt on X11, where the window manager draws the frame.
 // Changes nothing where Qt will not use Wayland or the user has chosen already.
 // Call before the application object is made.
-void preferCompositorFrames();
+void chooseWindowFrame();
 
 } // namespace quennarix::qt

@@ -10,16 +10,18 @@
 #   release        make dist, with program and windows
 #   pictures       the screenshots and icons
 # Packages after -- are installed too (the start-up benchmark's peers). --list
-# prints the packages instead, one a line, with those Qt before 6.8 needs.
+# prints the packages instead, one a line.
 set -euo pipefail
 
 declare -A purposes=(
+    # The Wayland headers and protocols for the frame choice a Qt before 6.8
+    # needs; CMakeLists.txt alone decides whether it is built.
     [program]="cmake ninja-build make g++ pkg-config qt6-base-dev libfontconfig-dev
-               fonts-liberation2 qt6-wayland"
+               fonts-liberation2 qt6-wayland libwayland-dev wayland-protocols"
     # clang's runtime unversioned: clang is 14 on Debian 12 and 19 on Debian 13.
     [test]="clang libclang-rt-dev libgtest-dev libgmock-dev libbenchmark-dev libxcb1-dev
             xvfb xdotool x11-utils dbus-daemon at-spi2-core python3 python3-pyatspi python3-xlib
-            desktop-file-utils appstream dpkg-dev file lintian weston sway
+            desktop-file-utils appstream dpkg-dev file lintian weston sway mutter kwin-wayland xwayland
             reprotest faketime disorderfs diffoscope-minimal"
     # Without fonts-wine, Wine draws "MS Sans Serif" in another face.
     [windows]="cmake ninja-build make g++-mingw-w64-x86-64 wixl msitools python3-olefile
@@ -30,7 +32,6 @@ declare -A purposes=(
 )
 
 wanted=()
-program=false
 list=false
 [[ ${1:-} == --list ]] && { list=true; shift; }
 while (($#)); do
@@ -40,7 +41,6 @@ while (($#)); do
         [[ -n ${purposes[$1]:-} ]] || { echo "install-deps.sh: no purpose '$1'" >&2; exit 2; }
         read -rd '' -a names <<<"${purposes[$1]}" || true # every line of the list
         wanted+=("${names[@]}")
-        [[ $1 == program ]] && program=true
         shift ;;
     esac
 done
@@ -60,20 +60,8 @@ install_missing() {
         --no-install-recommends "${missing[@]}"
 }
 
-# Before Qt 6.8 the program asks the compositor about window frames itself,
-# with protocol code from wayland-scanner (see qt/CMakeLists.txt).
-# The installed Qt, or before it is installed the one apt would install.
-qt_before_6_8() {
-    local qt
-    qt=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null || true)
-    [[ -n $qt ]] || qt=$(apt-cache policy qt6-base-dev | awk '$1 == "Candidate:" { print $2 }')
-    [[ -n $qt && $qt != "(none)" ]] && dpkg --compare-versions "$qt" lt 6.8
-}
-before_6_8=(libwayland-dev wayland-protocols)
 if $list; then
-    if $program && qt_before_6_8; then wanted+=("${before_6_8[@]}"); fi
     printf '%s\n' "${wanted[@]}" | sort -u
 else
     install_missing "${wanted[@]}"
-    if $program && qt_before_6_8; then install_missing "${before_6_8[@]}"; fi
 fi

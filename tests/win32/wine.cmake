@@ -19,13 +19,12 @@ quennarix_add_wine_prefix(144 144 win10)
 quennarix_add_wine_prefix(win7 144 win7)
 quennarix_add_wine_prefix(msi 96 win10)
 
-# Test `name` runs the command ARGN with Wine set to the prefix `prefix`; NEEDS
-# names tools it needs beyond Wine's.
+# NAME PREFIX [NEEDS TOOL...] COMMAND ARGUMENT...: the command with Wine set to
+# the prefix, needing the tools named beyond Wine's.
 function(quennarix_add_wine_test name prefix)
-    cmake_parse_arguments(PARSE_ARGV 2 arg "" "" "NEEDS")
+    cmake_parse_arguments(PARSE_ARGV 2 arg "" "" "NEEDS;COMMAND")
     quennarix_add_tool_test(${name} windows NEEDS ${QUENNARIX_WINE_TOOLS} ${arg_NEEDS}
-        COMMAND ${QUENNARIX_UNDER_WINE} ${QUENNARIX_WINE_DIR}/prefix-${prefix}
-                ${arg_UNPARSED_ARGUMENTS})
+        COMMAND ${QUENNARIX_UNDER_WINE} ${QUENNARIX_WINE_DIR}/prefix-${prefix} ${arg_COMMAND})
     set_tests_properties(${name} PROPERTIES
         FIXTURES_REQUIRED wine_${prefix} RESOURCE_LOCK wine TIMEOUT 120)
 endfunction()
