@@ -1,17 +1,21 @@
 #!/usr/bin/python3
 """Start-up time and peak memory of Quennarix beside its peers (not a test).
 
-Usage: scripts/startup_bench.py [--wayland] [--rounds N] [--also "LABEL=COMMAND ..." ...]
+Usage: scripts/startup_bench.py [--on x11,sway,weston,mutter,kwin] [--wayland] [--rounds N]
+                               [--also "LABEL=COMMAND ..." ...]
 (after `make build`). --also adds a command to the same run, for example an
-older build of ours.
+older build of ours; --wayland stands for --on sway,weston.
 
-Each program is started inside a D-Bus session bus, as on a desktop. On X11 (the
+Each program is started inside a D-Bus session bus, as on a desktop. On x11 (the
 default) it runs on a virtual X server, and bench/startup/map_timer.cpp measures
-from exec to the X server mapping its first window. With --wayland it runs on a
-headless sway and then a headless Weston, each logging the requests it receives
-(WAYLAND_DEBUG=server), and the time is from exec to the program's first
-wl_surface.attach. Both report peak resident memory. The programs take turns
-round by round so that a slow moment of the machine hits them all alike.
+from exec to the X server mapping its first window. On a headless compositor,
+which logs the requests it receives (WAYLAND_DEBUG=server), the time is from
+exec to the first wl_surface.attach: the program's own, or on XWayland the X
+server's for the program's window. On sway and Weston the programs are told to
+use Wayland; on GNOME's Mutter and Plasma's KWin they start as those sessions
+start them, with XWayland at hand. Each reports peak resident memory. The
+programs take turns round by round so that a slow moment of the machine hits
+them all alike; the places are measured one after the other.
 """
 import argparse
 import os
@@ -43,7 +47,7 @@ def in_session_bus():
     os.environ["QUENNARIX_BENCH_BUS"] = "1"
     os.environ.pop("QT_QPA_PLATFORM", None)
     command = ["dbus-run-session", "--", sys.executable, __file__, *sys.argv[1:]]
-    if "--wayland" not in sys.argv:
+    if "x11" in places(parse_arguments()):
         command = [str(ROOT / "tests" / "with_xvfb.sh"), "1024x768x24", *command]
     os.execvp(command[0], command)
 
@@ -89,33 +93,87 @@ def measure_on_wayland(command, env, log):
     return ((stamp - started) % 2**32) / 1000, usage.ru_maxrss / 1024
 
 
-def run_on_wayland(programs, rounds):
+def measure_on_desktop(command, env, log):
+    """Milliseconds from exec to the program's first buffer or, where it runs on the
+    desktop's XWayland, to its window being mapped there; and peak RSS in MB."""
+    from Xlib import X, display
+    os.environ["XAUTHORITY"] = env.get("XAUTHORITY", "")
+    connection = display.Display(env["DISPLAY"])
+    connection.screen().root.change_attributes(event_mask=X.SubstructureNotifyMask)
+    connection.sync()
+    offset = log.stat().st_size
+    started = time.monotonic()
+    program = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL,
+                               stderr=subprocess.DEVNULL)
+    stamp_started = microseconds()
+    shown = None
+    while shown is None and time.monotonic() < started + 20:
+        while shown is None and connection.pending_events():
+            event = connection.next_event()
+            if event.type == X.MapNotify and not event.override:
+                shown = (time.monotonic() - started) * 1000
+        with open(log, errors="replace") as lines:
+            lines.seek(offset)
+            attached = FIRST_ATTACH.search(lines.read())
+        if shown is None and attached:
+            stamp = int(attached[1]) * 1000 + int(attached[2])
+            shown = ((stamp - stamp_started) % 2**32) / 1000
+        time.sleep(0.002)
+    connection.close()
+    if shown is None:
+        program.kill()
+        sys.exit(f"{command[0]}: nothing shown within 20 s")
+    time.sleep(int(SETTLE_MS) / 1000)
+    program.send_signal(signal.SIGTERM)
+    _, _, usage = os.wait4(program.pid, 0)
+    time.sleep(0.3)  # the closed window's last frames, before the next program
+    return shown, usage.ru_maxrss / 1024
+
+
+def run_on_compositor(name, programs, rounds):
     sys.path.insert(0, str(ROOT / "tests" / "qt" / "executable"))
-    from compositors import Sway, Weston
-    results = {}
-    for compositor in (Sway, Weston):
-        with tempfile.TemporaryDirectory() as folder:
-            os.chmod(folder, 0o700)
-            log = pathlib.Path(folder) / "requests.log"
-            env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
-            with open(log, "w") as sink:
-                server = compositor(folder, {**env, "WAYLAND_DEBUG": "server"}, log=sink)
-            try:
-                deadline = time.monotonic() + 10
-                while not server.socket.exists() and time.monotonic() < deadline:
+    from compositors import COMPOSITORS
+    with tempfile.TemporaryDirectory() as folder:
+        os.chmod(folder, 0o700)
+        log = pathlib.Path(folder) / "requests.log"
+        env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
+        with open(log, "w") as sink:
+            server = COMPOSITORS[name](folder, {**env, "WAYLAND_DEBUG": "server"}, log=sink)
+        try:
+            deadline = time.monotonic() + 10
+            while not server.socket.exists() and time.monotonic() < deadline:
+                time.sleep(0.05)
+            if hasattr(server, "session"):  # a desktop's: as its session starts programs
+                while server.session is None and time.monotonic() < deadline:
                     time.sleep(0.05)
-                env.update(XDG_RUNTIME_DIR=folder, WAYLAND_DISPLAY=str(server.socket),
-                           QT_QPA_PLATFORM="wayland", GDK_BACKEND="wayland")
-                name = f"{compositor.__name__.lower()}, "
-                results.update(interleave([(name + label, command) for label, command in programs],
-                                          rounds, lambda command: measure_on_wayland(command, env, log)))
-            finally:
-                server.stop()
-    return results
+                env.update(server.session)
+                log = getattr(server, "log", log)
+            else:
+                env.update(QT_QPA_PLATFORM="wayland", GDK_BACKEND="wayland")
+            env.update(XDG_RUNTIME_DIR=folder, WAYLAND_DISPLAY=str(server.socket))
+            measure_one = measure_on_desktop if "DISPLAY" in env else measure_on_wayland
+            return interleave([(f"{name}, {label}", command) for label, command in programs],
+                              rounds, lambda command: measure_one(command, env, log))
+        finally:
+            server.stop()
 
 
 def run_on_x11(programs, rounds):
-    return interleave(programs, rounds, measure)
+    return interleave([(f"x11, {label}", command) for label, command in programs], rounds,
+                      measure)
+
+
+def parse_arguments():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--rounds", type=int, default=20)
+    parser.add_argument("--on", default="x11", help="where: x11, sway, weston, mutter, kwin")
+    parser.add_argument("--wayland", action="store_true", help="on sway and Weston")
+    parser.add_argument("--also", action="append", default=[], metavar="LABEL=COMMAND")
+    return parser.parse_args()
+
+
+def places(args):
+    return ["sway", "weston"] if args.wayland else args.on.split(",")
 
 
 def interleave(programs, rounds, measure_one):
@@ -132,26 +190,28 @@ def interleave(programs, rounds, measure_one):
 
 def main():
     in_session_bus()
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--rounds", type=int, default=20)
-    parser.add_argument("--wayland", action="store_true")
-    parser.add_argument("--also", action="append", default=[], metavar="LABEL=COMMAND")
-    args = parser.parse_args()
-    programs = [p for p in PROGRAMS if not (args.wayland and p[0] == "xcalc")]  # xcalc is X only
+    args = parse_arguments()
+    programs = list(PROGRAMS)
     for extra in args.also:
         label, program = extra.split("=", 1)
         programs.insert(1, (label, program.split()))
 
     subprocess.run([str(ROOT / "scripts" / "install-deps.sh"), "test", "--", "galculator", "x11-apps"],
                    check=True)
-    results = (run_on_wayland if args.wayland else run_on_x11)(programs, args.rounds)
+    results = {}
+    for place in places(args):
+        if place == "x11":
+            results.update(run_on_x11(programs, args.rounds))
+        else:  # xcalc is X only
+            results.update(run_on_compositor(place, [p for p in programs if p[0] != "xcalc"],
+                                             args.rounds))
 
     print(f"{args.rounds} rounds, interleaved; {os.cpu_count()} cores")
     print(f"{'program':<30} {'median start ms':>15} {'spread (min-max)':>17} {'ratio to ours':>13} "
           f"{'peak RSS MB':>11}")
     ours = None
     for name, (times, memory) in results.items():
-        if name.endswith("quennarix"):
+        if name.endswith(", quennarix"):
             ours = statistics.median(times)
         median = statistics.median(times)
         spread = f"{min(times):.1f}-{max(times):.1f}"
