@@ -34,6 +34,7 @@ if [[ ! -f $pristine ]]; then
 fi
 
 echo "make dist: the release's source archive and .deb, to build and install in the root"
+mkdir -p "$repo/build"
 make -C "$repo" dist >"$repo/build/dist.log" 2>&1 || { tail -n 30 "$repo/build/dist.log"; exit 1; }
 deb=$(ls "$repo"/dist/quennarix_*_amd64.deb)
 archive=$(ls "$repo"/dist/quennarix-*.tar.gz)
