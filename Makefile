@@ -1,6 +1,6 @@
 # Thin wrapper over the CMake presets; every target first installs the Debian
 # packages its purpose needs (scripts/install-deps.sh).
-.PHONY: build run test test-release test-sanitizers test-fuzz test-windows test-reproducible windows package dist bench screenshot format clean
+.PHONY: build run test test-release test-sanitizers test-fuzz test-windows test-arm64 test-reproducible windows arm64 package dist bench screenshot format clean
 
 # The one clock a build reads is the commit's, from git or the source archive.
 SOURCE_DATE_EPOCH ?= $(shell scripts/commit.sh time)
@@ -26,9 +26,10 @@ build:
 
 # Every test: a bounded fuzzing run, the tests under AddressSanitizer and
 # UndefinedBehaviorSanitizer (leak checking on), the Windows build under Wine,
-# the release built twice to the same bytes, then the release build's tests,
-# whose summary closes the output.
-test: test-fuzz test-sanitizers test-windows test-reproducible test-release
+# the arm64 build under qemu-user and its package in an arm64 root, the release
+# built twice to the same bytes, then the release build's tests, whose summary
+# closes the output.
+test: test-fuzz test-sanitizers test-windows test-arm64 test-reproducible test-release
 
 test-release: build
 	ctest --preset release
@@ -56,6 +57,16 @@ windows:
 test-windows: windows
 	ctest --preset windows
 
+# The program and its tests cross-built for 64-bit ARM Linux, run under qemu-user.
+arm64:
+	$(DEPS) program test arm64 arm64-test
+	cmake --preset arm64
+	cmake --build --preset arm64
+
+test-arm64: arm64 dist
+	ctest --preset arm64
+	scripts/test-arm64-root.sh
+
 # Debian's reprotest builds the release twice from its own source archive,
 # varying the second build, and both must give the bytes `make dist` gives here.
 test-reproducible: dist
@@ -66,18 +77,22 @@ test-reproducible: dist
 # checksums, built without tests; beside them, what they were built with. The
 # same commit, built with the same packages, gives the same bytes.
 package:
-	$(DEPS) program windows release
+	$(DEPS) program windows arm64 release
 	cmake --preset package
 	cmake --build --preset package
 	cmake --preset windows-package
 	cmake --build --preset windows-package
+	cmake --preset arm64-package
+	cmake --build --preset arm64-package
 	cd build/package && $(CPACK)
 	cd build/windows-package && $(CPACK)
+	cd build/arm64-package && $(CPACK)
 
 dist: package
 	rm -rf --one-file-system dist
 	mkdir dist
-	cp build/package/quennarix_$(VERSION)_*.deb build/windows-package/quennarix-$(VERSION)-windows-x64.zip \
+	cp build/package/quennarix_$(VERSION)_*.deb build/arm64-package/quennarix_$(VERSION)_arm64.deb \
+	   build/windows-package/quennarix-$(VERSION)-windows-x64.zip \
 	   build/windows-package/quennarix-$(VERSION)-windows-x64.msi dist/
 	scripts/source-archive.sh $(VERSION) dist/quennarix-$(VERSION).tar.gz
 	cd dist && sha256sum * > SHA256SUMS

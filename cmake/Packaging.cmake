@@ -27,6 +27,9 @@ if(WIN32)
     set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/SortZipEntries.cmake)
 else()
     set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+    if(QUENNARIX_DEBIAN_ARCHITECTURE) # a cross build's toolchain file names it
+        set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE ${QUENNARIX_DEBIAN_ARCHITECTURE})
+    endif()
     set(CPACK_DEBIAN_PACKAGE_SECTION utils)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
     # The window's captions are sized for this font.

@@ -8,7 +8,7 @@ export LC_ALL=C # the same order in every locale
 version=$1
 root=$(cd "$(dirname "$0")/.." && pwd)
 . /etc/os-release
-mapfile -t needed < <("$root/scripts/install-deps.sh" --list program windows release)
+mapfile -t needed < <("$root/scripts/install-deps.sh" --list program windows arm64 release)
 echo "Format: quennarix-buildinfo 1"
 echo "Source: quennarix $version"
 echo "Commit: $("$root/scripts/commit.sh" id)"

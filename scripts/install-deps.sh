@@ -7,7 +7,9 @@
 #   test           the Linux tests, benchmarks, fuzzing and the reproducibility check
 #   windows        the Windows build and its MSI
 #   windows-test   the Windows tests: GoogleTest's sources, and Wine to run them
-#   release        make dist, with program and windows
+#   arm64          the cross build for 64-bit ARM Linux, against arm64 libraries
+#   arm64-test     its tests: qemu-user, GoogleTest for arm64, and debootstrap
+#   release        make dist, with program, windows and arm64
 #   pictures       the screenshots and icons
 # Packages after -- are installed too (the start-up benchmark's peers). --list
 # prints the packages instead, one a line.
@@ -27,6 +29,10 @@ declare -A purposes=(
     [windows]="cmake ninja-build make g++-mingw-w64-x86-64 wixl msitools python3-olefile
                strip-nondeterminism"
     [windows-test]="googletest wine wine64 fonts-wine xvfb"
+    # Multiarch: the arm64 libraries beside the machine's own, its tools as they are.
+    [arm64]="crossbuild-essential-arm64 qt6-base-dev:arm64 qt6-base-dev-tools
+             libfontconfig-dev:arm64 libwayland-dev:arm64 wayland-protocols dpkg-dev"
+    [arm64-test]="qemu-user-static libgtest-dev:arm64 qt6-wayland:arm64 debootstrap"
     [release]="dpkg-dev file git"
     [pictures]="python3-pil librsvg2-bin xvfb x11-utils"
 )
@@ -55,6 +61,9 @@ install_missing() {
     echo "Installing missing packages: ${missing[*]}"
     local sudo=()
     ((EUID == 0)) || sudo=(sudo)
+    if [[ " ${missing[*]}" == *:arm64* ]] && ! dpkg --print-foreign-architectures | grep -qx arm64; then
+        "${sudo[@]}" dpkg --add-architecture arm64
+    fi
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
         --no-install-recommends "${missing[@]}"

@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
-# Builds the .deb from the build tree and checks what it installs and depends
-# on, that lintian finds no error or warning, and that the program is hardened.
+# Builds the .deb from the build tree and checks its architecture, what it
+# installs and depends on, that lintian finds no error or warning, and that the
+# program is hardened.
+# usage: check_debian_package.sh BUILD_DIR [ARCHITECTURE]   (default: this machine's)
 set -euo pipefail
 build_dir=$1
+architecture=${2:-$(dpkg --print-architecture)}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -24,6 +27,10 @@ for dependency in libqt6widgets6 fonts-liberation2; do
 done
 
 version=$(dpkg-deb -f "$deb" Version)
+check "for $architecture" equals "$(dpkg-deb -f "$deb" Architecture)" "$architecture"
+check "its program is built for $architecture" \
+    equals "$(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/bin/quennarix | file -b - | cut -d, -f2)" \
+    " $(case $architecture in amd64) echo x86-64 ;; arm64) echo ARM aarch64 ;; *) echo "$architecture" ;; esac)"
 dpkg-deb -x "$deb" "$work/root"
 check "recommends qt6-wayland" test "$(dpkg-deb -f "$deb" Recommends)" = qt6-wayland
 check "the changelog's latest entry is $version" \

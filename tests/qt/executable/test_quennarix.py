@@ -16,6 +16,8 @@ from Xlib import X, display, protocol
 from accessibility import BOX, MESSAGE_BOX, accessible, labels_and_buttons, text_of, wait_for
 
 PROGRAM = None
+# Another architecture's build runs through qemu-user, which CTest names.
+EMULATOR = os.environ.get("QUENNARIX_EMULATOR", "").split()
 
 
 def xdotool(*args):
@@ -79,7 +81,7 @@ class RunningProgram(unittest.TestCase):
         os.environ.pop("QT_QPA_PLATFORM", None)
         os.environ["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
         pyatspi.Registry.getDesktop(0)  # brings the accessibility bus up before the program
-        cls.program = subprocess.Popen([PROGRAM], stderr=subprocess.PIPE, text=True)
+        cls.program = subprocess.Popen([*EMULATOR, PROGRAM], stderr=subprocess.PIPE, text=True)
         cls.window = wait_for(lambda: visible_window_named("Quennarix"), "the main window")
 
     @classmethod
@@ -151,7 +153,8 @@ class FailedStart(unittest.TestCase):
                if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "QT_DEBUG_PLUGINS")}
         env["XDG_RUNTIME_DIR"] = self.runtime_dir.name
         env.update(environment)
-        return subprocess.run([PROGRAM], env=env, capture_output=True, text=True, timeout=30)
+        return subprocess.run([*EMULATOR, PROGRAM], env=env, capture_output=True, text=True,
+                              timeout=30)
 
     def test_each_cause_is_named(self):
         live = self.live_display

@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# The arm64 .deb as Raspberry Pi OS and Debian on 64-bit ARM install it: in a
+# fresh Debian 12 arm64 root, made by debootstrap --foreign and finished under
+# qemu-user, installs dist/'s arm64 package with apt, checks that dpkg takes it
+# as arm64 and that its program starts, and runs the real program's X11 test
+# against /usr/bin/quennarix there, everything in the root emulated.
+#
+# usage: scripts/test-arm64-root.sh   (as root, after make dist)
+# The kernel must run arm64 programs through qemu-user (binfmt_misc); where no
+# handler is registered, this registers one for qemu-aarch64-static. The
+# pristine root and the packages apt fetched are kept in QUENNARIX_CACHE
+# (default /var/cache/quennarix) for the next run.
+set -euo pipefail
+repo=$(cd "$(dirname "$0")/.." && pwd)
+cache=${QUENNARIX_CACHE:-/var/cache/quennarix}
+pristine=$cache/debian12-arm64-minbase.tar
+root=$repo/build/arm64-root
+deb=$(ls "$repo"/dist/quennarix_*_arm64.deb)
+mirror=$(apt-get indextargets --format '$(REPO_URI) $(SUITE)' | awk '$2 !~ /-/ { print $1; exit }')
+mirror=${mirror:-http://deb.debian.org/debian}
+
+binfmt=/proc/sys/fs/binfmt_misc
+if [[ ! -e $binfmt/qemu-aarch64 ]]; then
+    mountpoint -q "$binfmt" || mount -t binfmt_misc binfmt_misc "$binfmt"
+    # An ELF header for aarch64; F: the kernel holds the interpreter open, so it
+    # runs inside the root too.
+    magic='\x7f\x45\x4c\x46\x02\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\xb7\x00'
+    mask='\xff\xff\xff\xff\xff\xff\xff\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff'
+    echo ":qemu-aarch64:M::$magic:$mask:$(command -v qemu-aarch64-static):F" >"$binfmt/register"
+    echo "registered qemu-aarch64-static for arm64 programs ($binfmt/qemu-aarch64)"
+fi
+
+# Mounts are only ever made inside a private mount namespace and vanish with it.
+# With an APT_CACHE, apt's downloads are kept there.
+in_root() { # ROOT COMMAND [APT_CACHE]
+    unshare --mount --propagation private -- bash -euc '
+        root=$1 apt_cache=$3
+        mount -t proc proc "$root/proc"
+        mount --rbind /dev "$root/dev"
+        mount --rbind /sys "$root/sys"
+        [[ -z $apt_cache ]] || mount --bind "$apt_cache" "$root/var/cache/apt/archives"
+        exec chroot "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root \
+            LANG=C.UTF-8 TERM=dumb DEBIAN_FRONTEND=noninteractive bash -c "$2"
+    ' in_root "$1" "$2" "${3:-}"
+}
+
+mkdir -p "$cache/arm64-apt"
+if [[ ! -f $pristine ]]; then
+    echo "making a pristine Debian 12 arm64 root (kept in $pristine)"
+    fresh=$(mktemp -d)
+    chmod 755 "$fresh"
+    debootstrap --foreign --arch=arm64 --variant=minbase bookworm "$fresh" "$mirror" \
+        >"$fresh.log" 2>&1 || { tail -n 20 "$fresh.log"; exit 1; }
+    in_root "$fresh" "/debootstrap/debootstrap --second-stage" >>"$fresh.log" 2>&1 ||
+        { tail -n 20 "$fresh.log"; exit 1; }
+    tar -C "$fresh" --numeric-owner -cf "$pristine.part" .
+    mv "$pristine.part" "$pristine"
+    rm -rf --one-file-system "$fresh" "$fresh.log"
+fi
+
+rm -rf --one-file-system "$root"
+mkdir -p "$root"
+tar -C "$root" -xf "$pristine"
+cp "$deb" "$root/tmp/"
+mkdir -p "$root/src"
+cp -r "$repo/tests" "$root/src/"
+cp /etc/resolv.conf "$root/etc/resolv.conf"
+
+inside='
+set -u
+cd /src
+apt-get update -qq
+# The package as a user installs it, with what it recommends; then the test tools.
+apt-get install -y -qq /tmp/quennarix_*_arm64.deb >/dev/null
+apt-get install -y -qq --no-install-recommends \
+    xvfb xdotool x11-utils dbus-daemon at-spi2-core python3-pyatspi python3-xlib >/dev/null
+echo "dpkg: quennarix $(dpkg-query -W -f="\${Version} \${Architecture} \${Status}" quennarix)"
+[[ $(dpkg-query -W -f="\${Architecture}" quennarix) == arm64 ]]
+architecture=$?
+tests/with_xvfb.sh 800x600x24 dbus-run-session -- \
+    python3 tests/qt/executable/test_quennarix.py /usr/bin/quennarix
+tested=$?
+echo "Debian 12 arm64: the package is arm64: $((architecture == 0)); its test exited $tested"
+((architecture == 0 && tested == 0))
+'
+in_root "$root" "$inside" "$cache/arm64-apt"
