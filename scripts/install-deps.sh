@@ -23,7 +23,7 @@ declare -A purposes=(
     # clang's runtime unversioned: clang is 14 on Debian 12 and 19 on Debian 13.
     [test]="clang libclang-rt-dev libgtest-dev libgmock-dev libbenchmark-dev libxcb1-dev
             xvfb xdotool x11-utils dbus-daemon at-spi2-core python3 python3-pyatspi python3-xlib
-            desktop-file-utils appstream dpkg-dev file lintian weston sway mutter kwin-wayland xwayland
+            desktop-file-utils appstream dpkg-dev file lintian weston sway mutter kwin-wayland kwin-style-breeze xwayland
             reprotest faketime disorderfs diffoscope-minimal"
     # Without fonts-wine, Wine draws "MS Sans Serif" in another face.
     [windows]="cmake ninja-build make g++-mingw-w64-x86-64 wixl msitools python3-olefile

@@ -78,6 +78,9 @@ unshare --mount --propagation private -- bash -euc '
     mount --rbind /dev "$root/dev"
     mount --rbind /sys "$root/sys"
     mount --bind "$apt_cache" "$root/var/cache/apt/archives"
+    # The arm64 root and its packages, kept between runs as on the machine itself.
+    mkdir -p "$root/var/cache/quennarix"
+    mount --bind "$(dirname "$apt_cache")" "$root/var/cache/quennarix"
     exec chroot "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root \
         LANG=C.UTF-8 TERM=dumb DEBIAN_FRONTEND=noninteractive bash -c "$inside"
 ' mounts "$root" "$cache/debian13-apt" "$inside"

@@ -98,7 +98,8 @@ class Mutter:
 
 
 class KWin:
-    """Plasma's compositor, which draws the frames. Debian's kwin_wayland carries
+    """Plasma's compositor, which draws the frames, in Breeze, the style Plasma
+    installs (without a style KWin 6 leaves them to the program). Debian's kwin_wayland carries
     the file capability CAP_SYS_RESOURCE, which a machine's bounding set may
     lack, so a copy without it runs, still named kwin_wayland, as KWin's
     platform checks. It starts a session script, as Plasma does, which writes
