@@ -83,14 +83,19 @@ def measure_on_wayland(command, env, log):
             lines.seek(offset)
             attached = FIRST_ATTACH.search(lines.read())
         time.sleep(0.005)
-    if attached is None:
+    stamp = int(attached[1]) * 1000 + int(attached[2]) if attached else None
+    return end(program, command, stamp and ((stamp - started) % 2**32) / 1000)
+
+
+def end(program, command, shown):
+    """The start in ms and the peak RSS in MB, once the program has drawn and been ended."""
+    if shown is None:
         program.kill()
-        sys.exit(f"{command[0]}: no buffer within 20 s")
+        sys.exit(f"{command[0]}: nothing shown within 20 s")
     time.sleep(int(SETTLE_MS) / 1000)
     program.send_signal(signal.SIGTERM)
     _, _, usage = os.wait4(program.pid, 0)
-    stamp = int(attached[1]) * 1000 + int(attached[2])
-    return ((stamp - started) % 2**32) / 1000, usage.ru_maxrss / 1024
+    return shown, usage.ru_maxrss / 1024
 
 
 def measure_on_desktop(command, env, log):
@@ -120,14 +125,9 @@ def measure_on_desktop(command, env, log):
             shown = ((stamp - stamp_started) % 2**32) / 1000
         time.sleep(0.002)
     connection.close()
-    if shown is None:
-        program.kill()
-        sys.exit(f"{command[0]}: nothing shown within 20 s")
-    time.sleep(int(SETTLE_MS) / 1000)
-    program.send_signal(signal.SIGTERM)
-    _, _, usage = os.wait4(program.pid, 0)
+    measured = end(program, command, shown)
     time.sleep(0.3)  # the closed window's last frames, before the next program
-    return shown, usage.ru_maxrss / 1024
+    return measured
 
 
 def run_on_compositor(name, programs, rounds):
