@@ -10,7 +10,18 @@
 #include <cmath>
 #include <cstdio>
 #include <memory>
+#include <ostream>
 #include <string>
+
+namespace quennarix::form {
+
+// What a failure prints of a row of the layout table.
+std::ostream &operator<<(std::ostream &out, const ControlLayout &entry)
+{
+    return out << entry.name;
+}
+
+} // namespace quennarix::form
 
 namespace quennarix::testing {
 namespace {
@@ -128,17 +139,39 @@ TEST_F(Form1Fixture, ClosingTheWindowEndsTheProgramWithStatusZero)
     EXPECT_EQ(program->close(), 0U);
 }
 
-struct ControlRow : NamedRow
+const wchar_t *windowClassFor(ControlKind kind)
 {
-    const wchar_t *windowClass;
-    const wchar_t *caption;
-    const wchar_t *face;
-    LONG weight;
-    LONG heightAt96; // LOGFONT heights: minus the em in pixels, points * dpi / 72
-    LONG heightAt144;
-};
+    switch (kind) {
+    case Label:
+        return L"Static";
+    case TextBox:
+        return L"Edit";
+    case PushButton:
+        return L"Button";
+    }
+    return L"";
+}
 
-class Form1Controls : public Form1Fixture, public ::testing::WithParamInterface<ControlRow>
+// LOGFONT heights, worked out by hand: minus the em in pixels, the nearest to
+// points * dpi / 72.
+LONG fontHeight(double points)
+{
+    struct Height
+    {
+        double points;
+        LONG at96;
+        LONG at144;
+    };
+    for (const Height &height :
+         {Height{8, -11, -16}, Height{13.5, -18, -27}, Height{24, -32, -48}}) {
+        if (height.points == points)
+            return gDpi == 96 ? height.at96 : height.at144;
+    }
+    return 0;
+}
+
+// Every row of the layout table, each case named after its control.
+class Form1Controls : public Form1Fixture, public ::testing::WithParamInterface<ControlLayout>
 {
 protected:
     // A box starts empty; it has to show the longest answer it can be given.
@@ -153,14 +186,6 @@ protected:
         clearBoxes();
     }
 
-    ControlId id() const
-    {
-        for (const ControlLayout &entry : kControls) {
-            if (std::string(entry.name) == GetParam().name)
-                return entry.id;
-        }
-        return Label1;
-    }
     static const ProbedControl *probedControl(ControlId id)
     {
         for (int at = 0; at < fonts.count; ++at) {
@@ -176,13 +201,14 @@ protected:
 
 TEST_P(Form1Controls, StandWhereTheyBelong)
 {
-    const ControlLayout &entry = layoutOf(id());
+    const ControlLayout &entry = GetParam();
     HWND window = control(entry.id);
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(CompareStringOrdinal(classOf(window).c_str(), -1, GetParam().windowClass, -1, TRUE),
-              CSTR_EQUAL)
+    EXPECT_EQ(
+        CompareStringOrdinal(classOf(window).c_str(), -1, windowClassFor(entry.kind), -1, TRUE),
+        CSTR_EQUAL)
         << "a " << classOf(window);
-    EXPECT_EQ(textOf(window), GetParam().caption);
+    EXPECT_EQ(textOf(window), widen(entry.caption));
     RECT place{};
     GetWindowRect(window, &place);
     MapWindowPoints(nullptr, program->form(), reinterpret_cast<POINT *>(&place), 2);
@@ -196,36 +222,21 @@ TEST_P(Form1Controls, DrawInTheirFontAndShowTheirWholeCaption)
 {
     ASSERT_TRUE(probed) << "fonts probed inside the program";
     EXPECT_TRUE(fonts.classIcons) << "window class has large and small icons";
-    const ProbedControl *probe = probedControl(id());
+    const ProbedControl *probe = probedControl(GetParam().id);
     ASSERT_NE(probe, nullptr);
-    EXPECT_EQ(std::wstring(probe->font.lfFaceName), GetParam().face);
-    EXPECT_EQ(probe->font.lfWeight, GetParam().weight);
+    const FontChoice &font = fontOf(GetParam());
+    EXPECT_EQ(std::wstring(probe->font.lfFaceName), widen(font.family));
+    EXPECT_EQ(probe->font.lfWeight, font.weight);
     ASSERT_TRUE(gDpi == 96 || gDpi == 144) << "no heights worked out at " << gDpi << " dpi";
-    EXPECT_EQ(probe->font.lfHeight, gDpi == 96 ? GetParam().heightAt96 : GetParam().heightAt144);
+    EXPECT_EQ(probe->font.lfHeight, fontHeight(font.pointSize));
     RECT room{};
-    GetClientRect(control(id()), &room);
+    GetClientRect(control(GetParam().id), &room);
     EXPECT_LE(probe->ink.cx, room.right);
     EXPECT_LE(probe->ink.cy, room.bottom);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, Form1Controls,
-    ::testing::Values(
-        ControlRow{{"Label1"}, L"Static", L"Quennarix", L"MS Sans Serif", 700, -18, -27},
-        ControlRow{{"Text1"}, L"Edit", L"", L"MS Sans Serif", 400, -11, -16},
-        ControlRow{{"Label2"}, L"Static", L"Time (XX:XX)", L"MS Sans Serif", 400, -11, -16},
-        ControlRow{{"Text2"}, L"Edit", L"", L"MS Sans Serif", 400, -11, -16},
-        ControlRow{{"Label3"}, L"Static", L"Hex", L"MS Sans Serif", 400, -11, -16},
-        ControlRow{{"Command1"}, L"Button", L"<", L"MS Sans Serif", 700, -32, -48},
-        ControlRow{{"Command2"}, L"Button", L">", L"MS Sans Serif", 700, -32, -48},
-        ControlRow{{"Label4"},
-                   L"Static",
-                   L"Made by the Quennarix authors",
-                   L"MS Sans Serif",
-                   400,
-                   -11,
-                   -16}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Table, Form1Controls, ::testing::ValuesIn(kControls),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 class Form1Keyboard : public Form1Fixture
 {
