@@ -52,10 +52,14 @@ while (($#)); do
 done
 
 install_missing() {
-    local missing=() pkg status
+    local missing=() pkg installed native
+    native=$(dpkg --print-architecture)
+    # With a second architecture, a name may stand for a package of each; a
+    # name without one means this machine's (or an Architecture: all package).
+    installed=$(dpkg-query -W -f='${binary:Package} ${Status}\n' 2>/dev/null |
+        sed -n 's/ install ok installed$//p')
     for pkg in "$@"; do
-        status=$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)
-        [[ "$status" == "install ok installed" ]] || missing+=("$pkg")
+        grep -qxF -e "$pkg" -e "$pkg:$native" <<<"$installed" || missing+=("$pkg")
     done
     ((${#missing[@]} == 0)) && return 0
     echo "Installing missing packages: ${missing[*]}"
