@@ -65,7 +65,7 @@ install_missing() {
     echo "Installing missing packages: ${missing[*]}"
     local sudo=()
     ((EUID == 0)) || sudo=(sudo)
-    if [[ " ${missing[*]}" == *:arm64* ]] && ! dpkg --print-foreign-architectures | grep -qx arm64; then
+    if [[ " ${missing[*]}" == *:arm64* && $(dpkg --print-foreign-architectures) != *arm64* ]]; then
         "${sudo[@]}" dpkg --add-architecture arm64
     fi
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq

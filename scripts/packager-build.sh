@@ -38,13 +38,14 @@ DESTDIR="$work/stage" cmake --install "$work/build" >/dev/null
 # needs the C library's start files built for it, and Debian 13's are not
 # (Scrt1.o has no IBT note), so no program there gets it; Debian 12's flags
 # ask for none. Branch protection is arm64's.
+# (Read whole first: with pipefail, grep -q ending a pipe early fails it.)
 skip=()
-if [[ $CXXFLAGS != *-fcf-protection* ]] ||
-    ! readelf -n "$(g++ -print-file-name=Scrt1.o)" | grep -q IBT; then
+start_file=$(readelf -n "$(g++ -print-file-name=Scrt1.o)")
+if [[ $CXXFLAGS != *-fcf-protection* || $start_file != *IBT* ]]; then
     skip+=(--nocfprotection)
 fi
-if hardening-check --help | grep -q -- --nobranchprotection &&
-    [[ $(dpkg --print-architecture) != arm64 ]]; then
+checks=$(hardening-check --help 2>&1 || true)
+if [[ $checks == *--nobranchprotection* && $(dpkg --print-architecture) != arm64 ]]; then
     skip+=(--nobranchprotection)
 fi
 hardening-check "${skip[@]}" "$work/stage/usr/bin/quennarix"

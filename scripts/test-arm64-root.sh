@@ -20,8 +20,8 @@ mirror=$(apt-get indextargets --format '$(REPO_URI) $(SUITE)' | awk '$2 !~ /-/ {
 mirror=${mirror:-http://deb.debian.org/debian}
 
 binfmt=/proc/sys/fs/binfmt_misc
+mountpoint -q "$binfmt" || mount -t binfmt_misc binfmt_misc "$binfmt"
 if [[ ! -e $binfmt/qemu-aarch64 ]]; then
-    mountpoint -q "$binfmt" || mount -t binfmt_misc binfmt_misc "$binfmt"
     # An ELF header for aarch64; F: the kernel holds the interpreter open, so it
     # runs inside the root too.
     magic='\x7f\x45\x4c\x46\x02\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\xb7\x00'
