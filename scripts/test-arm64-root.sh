@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The arm64 .deb as Raspberry Pi OS and Debian on 64-bit ARM install it: in a
-# fresh Debian 12 arm64 root, made by debootstrap --foreign and finished under
+# fresh arm64 root of the Debian release it was built on (12 for a release),
+# made by debootstrap --foreign and finished under
 # qemu-user, installs dist/'s arm64 package with apt, checks that dpkg takes it
 # as arm64 and that its program starts, and runs the real program's X11 test
 # against /usr/bin/quennarix there, everything in the root emulated.
@@ -13,7 +14,9 @@
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 cache=${QUENNARIX_CACHE:-/var/cache/quennarix}
-pristine=$cache/debian12-arm64-minbase.tar
+. /etc/os-release
+release=$VERSION_CODENAME # the package's dependencies are this release's
+pristine=$cache/$release-arm64-minbase.tar
 root=$repo/build/arm64-root
 deb=$(ls "$repo"/dist/quennarix_*_arm64.deb)
 mirror=$(apt-get indextargets --format '$(REPO_URI) $(SUITE)' | awk '$2 !~ /-/ { print $1; exit }')
@@ -44,12 +47,12 @@ in_root() { # ROOT COMMAND [APT_CACHE]
     ' in_root "$1" "$2" "${3:-}"
 }
 
-mkdir -p "$cache/arm64-apt"
+mkdir -p "$cache/$release-arm64-apt"
 if [[ ! -f $pristine ]]; then
-    echo "making a pristine Debian 12 arm64 root (kept in $pristine)"
+    echo "making a pristine $release arm64 root (kept in $pristine)"
     fresh=$(mktemp -d)
     chmod 755 "$fresh"
-    debootstrap --foreign --arch=arm64 --variant=minbase bookworm "$fresh" "$mirror" \
+    debootstrap --foreign --arch=arm64 --variant=minbase "$release" "$fresh" "$mirror" \
         >"$fresh.log" 2>&1 || { tail -n 20 "$fresh.log"; exit 1; }
     in_root "$fresh" "/debootstrap/debootstrap --second-stage" >>"$fresh.log" 2>&1 ||
         { tail -n 20 "$fresh.log"; exit 1; }
@@ -80,7 +83,7 @@ architecture=$?
 tests/with_xvfb.sh 800x600x24 dbus-run-session -- \
     python3 tests/qt/executable/test_quennarix.py /usr/bin/quennarix
 tested=$?
-echo "Debian 12 arm64: the package is arm64: $((architecture == 0)); its test exited $tested"
+echo "arm64 root: the package is arm64: $((architecture == 0)); its test exited $tested"
 ((architecture == 0 && tested == 0))
 '
-in_root "$root" "$inside" "$cache/arm64-apt"
+in_root "$root" "$inside" "$cache/$release-arm64-apt"

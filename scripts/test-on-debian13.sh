@@ -74,6 +74,8 @@ echo "Debian 13: the packager build exited $packaged, make test $tested, make ru
 '
 unshare --mount --propagation private -- bash -euc '
     root=$1 apt_cache=$2 inside=$3
+    # Its own mount, so that the arm64 root inside can make a private namespace too.
+    mount --bind "$root" "$root"
     mount -t proc proc "$root/proc"
     mount --rbind /dev "$root/dev"
     mount --rbind /sys "$root/sys"
