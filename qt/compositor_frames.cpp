@@ -1,5 +1,6 @@
 #include "qt/compositor_frames.hpp"
 
+#include "qt/display.hpp"
 #include "qt/frame_choice.hpp"
 #include "xdg-decoration-unstable-v1-client-protocol.h"
 #include "xdg-shell-client-protocol.h"
@@ -100,12 +101,6 @@ bool compositorDrawsFrames(wl_display *display, const Globals &globals)
     return answer.configured && answer.mode == ZXDG_TOPLEVEL_DECORATION_V1_MODE_SERVER_SIDE;
 }
 
-const char *valueOf(const char *name)
-{
-    const char *value = std::getenv(name);
-    return value != nullptr && *value != '\0' ? value : nullptr;
-}
-
 bool isSocket(const std::string &path)
 {
     struct stat status
@@ -148,7 +143,7 @@ std::optional<bool> askCompositor()
 
 void chooseWindowFrame()
 {
-    if (const auto setting = chooseFrame(valueOf, isSocket, askCompositor))
+    if (const auto setting = chooseFrame(environmentValue, isSocket, askCompositor))
         setenv(setting->name.c_str(), setting->value.c_str(), 0);
 }
 
