@@ -19,8 +19,7 @@ release=$VERSION_CODENAME # the package's dependencies are this release's
 pristine=$cache/$release-arm64-minbase.tar
 root=$repo/build/arm64-root
 deb=$(ls "$repo"/dist/quennarix_*_arm64.deb)
-mirror=$(apt-get indextargets --format '$(REPO_URI) $(SUITE)' | awk '$2 !~ /-/ { print $1; exit }')
-mirror=${mirror:-http://deb.debian.org/debian}
+. "$repo/scripts/host-apt.sh"
 
 binfmt=/proc/sys/fs/binfmt_misc
 mountpoint -q "$binfmt" || mount -t binfmt_misc binfmt_misc "$binfmt"
@@ -68,6 +67,7 @@ cp "$deb" "$root/tmp/"
 mkdir -p "$root/src"
 cp -r "$repo/tests" "$root/src/"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
+use_host_proxy "$root"
 
 inside='
 set -u

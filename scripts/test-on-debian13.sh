@@ -12,12 +12,7 @@ set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 cache=${QUENNARIX_CACHE:-/var/cache/quennarix}
 pristine=$cache/debian13-minbase.tar
-# The host's own Debian mirror and proxy, so the root is fetched the way the
-# host fetches its packages.
-mirror=$(apt-get indextargets --format '$(REPO_URI) $(SUITE)' | awk '$2 !~ /-/ { print $1; exit }')
-mirror=${mirror:-http://deb.debian.org/debian}
-eval "$(apt-config shell http_proxy Acquire::http::Proxy)"
-if [[ -n ${http_proxy:-} ]]; then export http_proxy; fi
+. "$repo/scripts/host-apt.sh"
 root=$repo/build/debian13
 
 if [[ ! -f $pristine ]]; then
@@ -49,9 +44,7 @@ mkdir -p "$root/src"
 tar -C "$root/src" -xzf "$archive"
 cp "$deb" "$root/tmp/"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
-if [[ -n ${http_proxy:-} ]]; then
-    echo "Acquire::http::Proxy \"$http_proxy\";" >"$root/etc/apt/apt.conf.d/00proxy"
-fi
+use_host_proxy "$root"
 
 inside='
 set -u
