@@ -37,8 +37,8 @@ check "... and keeps its icon" test -s "$c/windows/Installer/$code/quennarix.ico
 
 wine "C:\\Program Files\\Quennarix\\quennarix.exe" &
 program=$!
-check "the installed program opens its window" \
-    timeout 20 xdotool search --sync --onlyvisible --name '^Quennarix$' >/dev/null
+window_opens() { timeout 20 xdotool search --sync --onlyvisible --name '^Quennarix$' >/dev/null; }
+check "the installed program opens its window" window_opens
 wine taskkill /im quennarix.exe >/dev/null 2>&1
 wait "$program"
 check "it closes with status 0" equals "$?" 0
