@@ -28,7 +28,9 @@ declare -A purposes=(
     # Without fonts-wine, Wine draws "MS Sans Serif" in another face.
     [windows]="cmake ninja-build make g++-mingw-w64-x86-64 wixl msitools python3-olefile
                strip-nondeterminism"
-    [windows-test]="googletest wine wine64 fonts-wine xvfb"
+    # Without fonts-liberation2 the labels come out wider than their room; the
+    # MSI test waits for the installed program's window with xdotool.
+    [windows-test]="googletest wine wine64 fonts-wine fonts-liberation2 xvfb xdotool"
     # Multiarch: the arm64 libraries beside the machine's own, its tools as they are.
     [arm64]="crossbuild-essential-arm64 qt6-base-dev:arm64 qt6-base-dev-tools
              libfontconfig-dev:arm64 libwayland-dev:arm64 wayland-protocols dpkg-dev"
