@@ -448,6 +448,10 @@ TEST_P(Form1Messages, ShowOneMessageAndLeaveBothBoxes)
     EXPECT_FALSE(icon);
     click(buttons.front());
     EXPECT_TRUE(waitFor([&] { return !IsWindow(box); })) << "OK closes the box";
+    // Windows hands the activation back to the owner. Wine without a window
+    // manager, when X reports the box gone late, sometimes leaves no window
+    // active; where the focus goes when the window is active is ours to check.
+    ASSERT_TRUE(makeActive());
     EXPECT_TRUE(focusReaches(row.button))
         << "the window, active again, has the focus on the button, not on " << focusName();
     EXPECT_TRUE(textOf(control(row.source)) == row.input) << "what was typed stays";

@@ -87,6 +87,8 @@ RunningProgram::~RunningProgram()
     if (!m_started)
         return;
     TerminateProcess(m_process.hProcess, 1);
+    // Ending is asynchronous: the next program must not start beside its windows.
+    WaitForSingleObject(m_process.hProcess, 5000);
     CloseHandle(m_process.hThread);
     CloseHandle(m_process.hProcess);
 }
