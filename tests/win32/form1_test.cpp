@@ -129,8 +129,8 @@ protected:
     {
         return waitFor([id] { return program->focus() == control(id); }, milliseconds);
     }
-    // A freshly started program's window is not always active yet under Wine
-    // without a window manager; a user's click would make it so.
+    // Wine without a window manager does not always make the window active
+    // where Windows would (at start, after a message box); a user's click would.
     static bool makeActive()
     {
         SetForegroundWindow(program->form());
