@@ -14,7 +14,6 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
     "or text that is neither a time nor a hexadecimal number, is answered with"
     "a one-line message, and what was typed stays where it was. The program"
     "reads and writes no files and uses no network.")
-set(CPACK_STRIP_FILES ON)
 # Every packed file gets the commit's time and plain permissions.
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/NormalizeStaging.cmake)
 set(CPACK_QUENNARIX_SOURCE_DATE_EPOCH ${QUENNARIX_SOURCE_DATE_EPOCH})
@@ -23,9 +22,14 @@ set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
 if(WIN32)
     # The installer is an MSI, built beside this by win32/CMakeLists.txt.
     set(CPACK_PACKAGE_FILE_NAME "quennarix-${QUENNARIX_VERSION_TEXT}-windows-x64")
+    set(QUENNARIX_ZIP ${PROJECT_BINARY_DIR}/${CPACK_PACKAGE_FILE_NAME}.zip)
     set(CPACK_GENERATOR ZIP)
     set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/SortZipEntries.cmake)
+    # The linker already stripped the program (-s). Stripping it again writes a
+    # time stamp and a checksum into its PE header, so the ZIP's .exe would not
+    # be the MSI's.
 else()
+    set(CPACK_STRIP_FILES ON)
     set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
     if(QUENNARIX_DEBIAN_ARCHITECTURE) # a cross build's toolchain file names it
         set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE ${QUENNARIX_DEBIAN_ARCHITECTURE})

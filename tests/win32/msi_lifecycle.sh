@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs, starts, upgrades and removes the MSI the way an administrator would:
-# silently, with Wine's 64-bit msiexec, in the prefix WINEPREFIX on DISPLAY.
-# usage: msi_lifecycle.sh MSI EXE ICON MAKE_MSI VERSION
+# silently, with Wine's 64-bit msiexec, in the prefix WINEPREFIX on DISPLAY;
+# and checks that the portable ZIP CPack made carries the same program.
+# usage: msi_lifecycle.sh MSI EXE ICON MAKE_MSI VERSION ZIP
 set -uo pipefail
-msi=$1 exe=$2 icon=$3 make_msi=$4 version=$5
+msi=$1 exe=$2 icon=$3 make_msi=$4 version=$5 zip=$6
 c=$WINEPREFIX/drive_c
 folder="$c/Program Files/Quennarix"
 uninstall='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
@@ -27,6 +28,14 @@ check "each version is its own product" test "$code" != "$next_code"
 wine msiexec /i "$msi" /qn
 check "silent install of $version" equals "$?" 0
 check "the exe in Program Files is the one built" cmp "$exe" "$folder/quennarix.exe"
+zipped_exe() {
+    python3 -c 'import sys, zipfile
+names = [n for n in zipfile.ZipFile(sys.argv[1]).namelist() if n.split("/")[-1] == "quennarix.exe"]
+assert len(names) == 1, names
+sys.stdout.buffer.write(zipfile.ZipFile(sys.argv[1]).read(names[0]))' "$zip" >"$work/zipped.exe"
+}
+check "the ZIP holds one quennarix.exe" zipped_exe
+check "... the same bytes as the MSI installed" cmp "$work/zipped.exe" "$folder/quennarix.exe"
 check "one Start-menu shortcut" equals "$(shortcuts)" 1
 key="$uninstall\\$code"
 check "Add/Remove Programs names it" equals "$(reg_value "$key" DisplayName)" Quennarix
