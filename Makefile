@@ -1,6 +1,6 @@
 # Thin wrapper over the CMake presets; every target first installs the Debian
 # packages its purpose needs (scripts/install-deps.sh).
-.PHONY: build run test test-release test-sanitizers test-fuzz test-windows test-arm64 test-reproducible windows arm64 package dist bench screenshot format clean
+.PHONY: build run check test test-release test-sanitizers test-fuzz test-windows test-arm64 test-reproducible windows arm64 package dist bench screenshot format clean
 
 # The one clock a build reads is the commit's, from git or the source archive.
 SOURCE_DATE_EPOCH ?= $(shell scripts/commit.sh time)
@@ -20,9 +20,17 @@ run:
 	build/release/qt/quennarix
 
 build:
-	$(DEPS) program test
+	$(DEPS) program check test
 	cmake --preset release -DBUILD_TESTING=ON -DQUENNARIX_BUILD_BENCHMARKS=ON
 	cmake --build --preset release
+
+# The daily loop: the unit and offscreen window tests of the Release build,
+# with nothing installed beyond GoogleTest: no Wine, compositors, roots or release.
+check:
+	$(DEPS) program check
+	cmake --preset release -DBUILD_TESTING=ON
+	cmake --build --preset release
+	ctest --preset check
 
 # Every test: a bounded fuzzing run, the tests under AddressSanitizer and
 # UndefinedBehaviorSanitizer (leak checking on), the Windows build under Wine,
@@ -35,13 +43,13 @@ test-release: build
 	ctest --preset release
 
 test-sanitizers:
-	$(DEPS) program test
+	$(DEPS) program check test
 	cmake --preset debug
 	cmake --build --preset debug
 	ctest --preset debug
 
 test-fuzz:
-	$(DEPS) program test
+	$(DEPS) program check test
 	cmake --preset fuzz
 	cmake --build --preset fuzz
 	ctest --preset fuzz
@@ -59,7 +67,7 @@ test-windows: windows
 
 # The program and its tests cross-built for 64-bit ARM Linux, run under qemu-user.
 arm64:
-	$(DEPS) program test arm64 arm64-test
+	$(DEPS) program check test arm64 arm64-test
 	cmake --preset arm64
 	cmake --build --preset arm64
 

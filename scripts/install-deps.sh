@@ -4,7 +4,9 @@
 #
 # usage: install-deps.sh [--list] PURPOSE... [-- PACKAGE...]
 #   program        build and run the program (all a distribution packager needs)
-#   test           the Linux tests, benchmarks, fuzzing and the reproducibility check
+#   check          the unit and offscreen window tests (make check)
+#   test           with check: the other Linux tests, benchmarks, fuzzing and the
+#                  reproducibility check
 #   windows        the Windows build and its MSI
 #   windows-test   the Windows tests: GoogleTest's sources, and Wine to run them
 #   arm64          the cross build for 64-bit ARM Linux, against arm64 libraries
@@ -21,7 +23,8 @@ declare -A purposes=(
     [program]="cmake ninja-build make g++ pkg-config qt6-base-dev libfontconfig-dev
                fonts-liberation2 qt6-wayland libwayland-dev wayland-protocols"
     # clang's runtime unversioned: clang is 14 on Debian 12 and 19 on Debian 13.
-    [test]="clang libclang-rt-dev libgtest-dev libgmock-dev libbenchmark-dev libxcb1-dev
+    [check]="libgtest-dev libgmock-dev"
+    [test]="clang libclang-rt-dev libbenchmark-dev libxcb1-dev
             xvfb xdotool x11-utils dbus-daemon at-spi2-core python3 python3-pyatspi python3-xlib
             desktop-file-utils appstream dpkg-dev file lintian weston sway mutter kwin-wayland kwin-style-breeze xwayland
             reprotest faketime disorderfs diffoscope-minimal"
