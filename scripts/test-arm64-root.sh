@@ -1,35 +1,55 @@
 #!/usr/bin/env bash
-# The arm64 .deb as Raspberry Pi OS and Debian on 64-bit ARM install it: in a
-# fresh arm64 root of the Debian release it was built on (12 for a release),
-# made by debootstrap --foreign and finished under
-# qemu-user, installs dist/'s arm64 package with apt, checks that dpkg takes it
-# as arm64 and that its program starts, and runs the real program's X11 test
+# The arm64 .deb as Debian on 64-bit ARM installs it: in a fresh arm64 root of
+# this machine's Debian release, made by debootstrap --foreign and finished
+# under qemu-user, installs the package with apt, checks that dpkg takes it as
+# arm64 and that its program starts, and runs the real program's X11 test
 # against /usr/bin/quennarix there, everything in the root emulated.
 #
-# usage: scripts/test-arm64-root.sh   (as root, after make dist)
+# usage: scripts/test-arm64-root.sh [DEB]   (after make dist; asks for root with
+#        sudo, as install-deps.sh does)
+#   DEB   the package to install, by default dist/'s arm64 one
 # The kernel must run arm64 programs through qemu-user (binfmt_misc); where no
-# handler is registered, this registers one for qemu-aarch64-static. The
-# pristine root and the packages apt fetched are kept in QUENNARIX_CACHE
-# (default /var/cache/quennarix) for the next run.
+# handler is registered, this registers one for qemu-aarch64-static and removes
+# it again at the end, as it unmounts binfmt_misc if it mounted it. The root
+# itself is removed at the end too. The pristine root and the packages apt
+# fetched are kept in QUENNARIX_CACHE (default /var/cache/quennarix) for the
+# next run.
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 cache=${QUENNARIX_CACHE:-/var/cache/quennarix}
+deb=$(realpath "${1:-$(ls "$repo"/dist/quennarix_*_arm64.deb)}")
+if ((EUID != 0)); then
+    echo "the arm64 root needs root (debootstrap, chroot, mounts, binfmt_misc): asking with sudo"
+    exec sudo QUENNARIX_CACHE="$cache" "$0" "$deb"
+fi
 . /etc/os-release
 release=$VERSION_CODENAME # the package's dependencies are this release's
 pristine=$cache/$release-arm64-minbase.tar
-root=$repo/build/arm64-root
-deb=$(ls "$repo"/dist/quennarix_*_arm64.deb)
 . "$repo/scripts/host-apt.sh"
 
+# Whatever this run adds to the machine goes again when it ends.
+root=$(mktemp -d)
 binfmt=/proc/sys/fs/binfmt_misc
-mountpoint -q "$binfmt" || mount -t binfmt_misc binfmt_misc "$binfmt"
+mounted_binfmt=false registered=false
+undo() {
+    if $registered; then echo -1 >"$binfmt/qemu-aarch64"; fi
+    if $mounted_binfmt; then umount "$binfmt"; fi
+    rm -rf --one-file-system "$root"
+}
+trap undo EXIT
+
+if ! mountpoint -q "$binfmt"; then
+    mount -t binfmt_misc binfmt_misc "$binfmt"
+    mounted_binfmt=true
+fi
 if [[ ! -e $binfmt/qemu-aarch64 ]]; then
     # An ELF header for aarch64; F: the kernel holds the interpreter open, so it
     # runs inside the root too.
     magic='\x7f\x45\x4c\x46\x02\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\xb7\x00'
     mask='\xff\xff\xff\xff\xff\xff\xff\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff'
     echo ":qemu-aarch64:M::$magic:$mask:$(command -v qemu-aarch64-static):F" >"$binfmt/register"
-    echo "registered qemu-aarch64-static for arm64 programs ($binfmt/qemu-aarch64)"
+    registered=true
+    echo "registered qemu-aarch64-static for arm64 programs until the end of this run"
 fi
 
 # Mounts are only ever made inside a private mount namespace and vanish with it.
@@ -60,8 +80,7 @@ if [[ ! -f $pristine ]]; then
     rm -rf --one-file-system "$fresh" "$fresh.log"
 fi
 
-rm -rf --one-file-system "$root"
-mkdir -p "$root"
+chmod 755 "$root"
 tar -C "$root" -xf "$pristine"
 cp "$deb" "$root/tmp/"
 mkdir -p "$root/src"
@@ -74,7 +93,7 @@ set -u
 cd /src
 apt-get update -qq
 # The package as a user installs it, with what it recommends; then the test tools.
-apt-get install -y -qq /tmp/quennarix_*_arm64.deb >/dev/null
+apt-get install -y -qq /tmp/quennarix_*.deb >/dev/null
 apt-get install -y -qq --no-install-recommends \
     xvfb xdotool x11-utils dbus-daemon at-spi2-core python3-pyatspi python3-xlib >/dev/null
 echo "dpkg: quennarix $(dpkg-query -W -f="\${Version} \${Architecture} \${Status}" quennarix)"
