@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # A distribution's build of this tree, as docs/releases.md gives it: the
-# program's packages and GoogleTest only, Debian's build flags from
+# program's packages and GoogleTest, with devscripts for hardening-check
+# (which brings dpkg-dev, file, perl and python3), Debian's build flags from
 # dpkg-buildflags, the default generator and no presets, ctest, and
 # `cmake --install` into a staging folder. Checks that the tests which need
 # what is not installed are skipped by name, that exactly the listed files are
