@@ -16,16 +16,14 @@
 # next run.
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
-cache=${QUENNARIX_CACHE:-/var/cache/quennarix}
 deb=$(realpath "${1:-$(ls "$repo"/dist/quennarix_*_arm64.deb)}")
 if ((EUID != 0)); then
     echo "the arm64 root needs root (debootstrap, chroot, mounts, binfmt_misc): asking with sudo"
-    exec sudo QUENNARIX_CACHE="$cache" "$0" "$deb"
+    exec sudo QUENNARIX_CACHE="${QUENNARIX_CACHE:-}" "$0" "$deb"
 fi
+. "$repo/scripts/debian-root.sh"
 . /etc/os-release
 release=$VERSION_CODENAME # the package's dependencies are this release's
-pristine=$cache/$release-arm64-minbase.tar
-. "$repo/scripts/host-apt.sh"
 
 # Whatever this run adds to the machine goes again when it ends.
 root=$(mktemp -d)
@@ -52,41 +50,11 @@ if [[ ! -e $binfmt/qemu-aarch64 ]]; then
     echo "registered qemu-aarch64-static for arm64 programs until the end of this run"
 fi
 
-# Mounts are only ever made inside a private mount namespace and vanish with it.
-# With an APT_CACHE, apt's downloads are kept there.
-in_root() { # ROOT COMMAND [APT_CACHE]
-    unshare --mount --propagation private -- bash -euc '
-        root=$1 apt_cache=$3
-        mount -t proc proc "$root/proc"
-        mount --rbind /dev "$root/dev"
-        mount --rbind /sys "$root/sys"
-        [[ -z $apt_cache ]] || mount --bind "$apt_cache" "$root/var/cache/apt/archives"
-        exec chroot "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root \
-            LANG=C.UTF-8 TERM=dumb DEBIAN_FRONTEND=noninteractive bash -c "$2"
-    ' in_root "$1" "$2" "${3:-}"
-}
-
-mkdir -p "$cache/$release-arm64-apt"
-if [[ ! -f $pristine ]]; then
-    echo "making a pristine $release arm64 root (kept in $pristine)"
-    fresh=$(mktemp -d)
-    chmod 755 "$fresh"
-    debootstrap --foreign --arch=arm64 --variant=minbase "$release" "$fresh" "$mirror" \
-        >"$fresh.log" 2>&1 || { tail -n 20 "$fresh.log"; exit 1; }
-    in_root "$fresh" "/debootstrap/debootstrap --second-stage" >>"$fresh.log" 2>&1 ||
-        { tail -n 20 "$fresh.log"; exit 1; }
-    tar -C "$fresh" --numeric-owner -cf "$pristine.part" .
-    mv "$pristine.part" "$pristine"
-    rm -rf --one-file-system "$fresh" "$fresh.log"
-fi
-
-chmod 755 "$root"
-tar -C "$root" -xf "$pristine"
+pristine=$(pristine_root "$release" arm64)
+unpack_root "$pristine" "$root"
 cp "$deb" "$root/tmp/"
 mkdir -p "$root/src"
 cp -r "$repo/tests" "$root/src/"
-cp /etc/resolv.conf "$root/etc/resolv.conf"
-use_host_proxy "$root"
 
 inside='
 set -u

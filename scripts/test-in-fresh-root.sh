@@ -14,40 +14,20 @@
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 release=${1:-trixie}
-cache=${QUENNARIX_CACHE:-/var/cache/quennarix}
-pristine=$cache/$release-minbase.tar
-. "$repo/scripts/host-apt.sh"
+arch=$(dpkg --print-architecture)
+. "$repo/scripts/debian-root.sh"
 root=$repo/build/$release-root
 
-if [[ ! -f $pristine ]]; then
-    "$repo/scripts/install-deps.sh" -- debootstrap
-    echo "making a pristine $release root (kept in $pristine)"
-    fresh=$(mktemp -d)
-    chmod 755 "$fresh"
-    debootstrap --variant=minbase --include=make,git,ca-certificates,sudo "$release" "$fresh" \
-        "$mirror" >"$fresh.log" || { tail -n 20 "$fresh.log"; exit 1; }
-    mkdir -p "$cache"
-    tar -C "$fresh" --numeric-owner -cf "$pristine.part" .
-    mv "$pristine.part" "$pristine"
-    rm -rf --one-file-system "$fresh" "$fresh.log"
-fi
-
+"$repo/scripts/install-deps.sh" -- debootstrap
+pristine=$(pristine_root "$release" "$arch" --include=make,git,ca-certificates,sudo)
 echo "make dist: the release's source archive and packages, to build and install in the root"
 mkdir -p "$repo/build"
 make -C "$repo" dist >"$repo/build/dist.log" 2>&1 || { tail -n 30 "$repo/build/dist.log"; exit 1; }
-archive=$(ls "$repo"/dist/quennarix-*.tar.gz)
 
-# Mounts are only ever made inside the namespace below and vanish with it; the
-# root is still removed without leaving its file system, in case.
-rm -rf --one-file-system "$root"
-mkdir -p "$root" "$cache/$release-apt"
-tar -C "$root" -xf "$pristine"
-chmod 755 "$root" # its / is the temporary folder's, which others could not enter
+unpack_root "$pristine" "$root"
 mkdir -p "$root/src"
-tar -C "$root/src" -xzf "$archive"
+tar -C "$root/src" -xzf "$repo"/dist/quennarix-*.tar.gz
 cp "$repo"/dist/quennarix_*.deb "$root/tmp/"
-cp /etc/resolv.conf "$root/etc/resolv.conf"
-use_host_proxy "$root"
 
 inside='
 set -u
@@ -81,17 +61,4 @@ echo "$(. /etc/os-release; echo "$PRETTY_NAME"): the packager build exited $pack
     "the release arm64 package test $arm64"
 ((packaged == 0 && tested == 0 && ran == 0 && installed == 0 && arm64 == 0))
 '
-unshare --mount --propagation private -- bash -euc '
-    root=$1 apt_cache=$2 inside=$3
-    # Its own mount, so that the arm64 root inside can make a private namespace too.
-    mount --bind "$root" "$root"
-    mount -t proc proc "$root/proc"
-    mount --rbind /dev "$root/dev"
-    mount --rbind /sys "$root/sys"
-    mount --bind "$apt_cache" "$root/var/cache/apt/archives"
-    # The arm64 root and its packages, kept between runs as on the machine itself.
-    mkdir -p "$root/var/cache/quennarix"
-    mount --bind "$(dirname "$apt_cache")" "$root/var/cache/quennarix"
-    exec chroot "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root \
-        LANG=C.UTF-8 TERM=dumb DEBIAN_FRONTEND=noninteractive bash -c "$inside"
-' mounts "$root" "$cache/$release-apt" "$inside"
+in_root "$root" "$inside" "$cache/$release-$arch-apt"

@@ -1,0 +1,70 @@
+# shellcheck shell=bash
+# Sourced by the scripts that test in Debian roots (as root): a pristine root
+# per release and architecture, made once by debootstrap and kept as a tarball
+# in QUENNARIX_CACHE (default /var/cache/quennarix), fetched the way the host
+# fetches its packages, and entered in a private mount namespace.
+cache=${QUENNARIX_CACHE:-/var/cache/quennarix}
+mirror=$(apt-get indextargets --format '$(REPO_URI) $(SUITE)' | awk '$2 !~ /-/ { print $1; exit }')
+mirror=${mirror:-http://deb.debian.org/debian}
+eval "$(apt-config shell http_proxy Acquire::http::Proxy)"
+if [[ -n ${http_proxy:-} ]]; then export http_proxy; fi
+
+# Mounts are only ever made inside this namespace and vanish with it. The root
+# is a mount of its own, so that a root made inside it can do the same. With an
+# APT_CACHE, apt's downloads are kept there, and the roots' cache is the
+# machine's, so both last between runs.
+in_root() { # ROOT COMMAND [APT_CACHE]
+    unshare --mount --propagation private -- bash -euc '
+        root=$1 cache=$3 apt_cache=$4
+        mount --bind "$root" "$root"
+        mount -t proc proc "$root/proc"
+        mount --rbind /dev "$root/dev"
+        mount --rbind /sys "$root/sys"
+        if [[ -n $apt_cache ]]; then
+            mkdir -p "$apt_cache" "$root/var/cache/quennarix"
+            mount --bind "$apt_cache" "$root/var/cache/apt/archives"
+            mount --bind "$cache" "$root/var/cache/quennarix"
+        fi
+        exec chroot "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root \
+            LANG=C.UTF-8 TERM=dumb DEBIAN_FRONTEND=noninteractive bash -c "$2"
+    ' in_root "$1" "$2" "$cache" "${3:-}"
+}
+
+# RELEASE ARCH [DEBOOTSTRAP_OPTION...]: the tarball's path on stdout, made if
+# missing. Its name says only the release and architecture: remove it after
+# changing the options.
+pristine_root() {
+    local release=$1 arch=$2 pristine fresh
+    shift 2
+    pristine=$cache/$release-$arch-minbase.tar
+    if [[ ! -f $pristine ]]; then
+        echo "making a pristine $release $arch root (kept in $pristine)" >&2
+        mkdir -p "$cache"
+        fresh=$(mktemp -d)
+        chmod 755 "$fresh"
+        # Another architecture's root is finished under qemu-user inside it.
+        if [[ $arch != $(dpkg --print-architecture) ]]; then
+            debootstrap --foreign --arch="$arch" --variant=minbase "$@" "$release" "$fresh" \
+                "$mirror" >"$fresh.log" 2>&1 &&
+                in_root "$fresh" "/debootstrap/debootstrap --second-stage" >>"$fresh.log" 2>&1
+        else
+            debootstrap --variant=minbase "$@" "$release" "$fresh" "$mirror" >"$fresh.log" 2>&1
+        fi || { tail -n 20 "$fresh.log" >&2; return 1; }
+        tar -C "$fresh" --numeric-owner -cf "$pristine.part" .
+        mv "$pristine.part" "$pristine"
+        rm -rf --one-file-system "$fresh" "$fresh.log"
+    fi
+    echo "$pristine"
+}
+
+# PRISTINE ROOT: a fresh root from the tarball, which apt fetches as the host does.
+unpack_root() {
+    rm -rf --one-file-system "$2"
+    mkdir -p "$2"
+    chmod 755 "$2" # a temporary folder's mode would keep others out of its /
+    tar -C "$2" -xf "$1"
+    cp /etc/resolv.conf "$2/etc/resolv.conf"
+    if [[ -n ${http_proxy:-} ]]; then
+        echo "Acquire::http::Proxy \"$http_proxy\";" >"$2/etc/apt/apt.conf.d/00proxy"
+    fi
+}
