@@ -34,12 +34,14 @@ if reprotest --variations="$variations" --store-dir "$work/store" -c 'make dist'
     "$source" 'dist/*' >"$work/log" 2>&1; then
     echo "reproducible: dist/ rebuilt byte for byte from $(basename "$source").tar.gz"
 else
-    echo "NOT REPRODUCIBLE: dist/ differs when rebuilt with variations" >&2
     # diffoscope's report starts at its first "--- " line; before it, the builds' output.
     if grep -q '^--- ' "$work/log"; then
+        echo "NOT REPRODUCIBLE: dist/ differs when rebuilt with variations" >&2
         sed -n '/^--- /,$p' "$work/log" | head -n 80
     else
-        tail -n 40 "$work/log"
+        # reprotest's own traceback follows the build's last words.
+        echo "a build under reprotest failed; its last output:" >&2
+        sed '/^Traceback/,$d' "$work/log" | tail -n 30
     fi
     exit 1
 fi
