@@ -25,10 +25,10 @@ if(WIN32)
     set(QUENNARIX_ZIP ${PROJECT_BINARY_DIR}/${CPACK_PACKAGE_FILE_NAME}.zip)
     set(CPACK_GENERATOR ZIP)
     set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/SortZipEntries.cmake)
-    # The linker already stripped the program (-s). Stripping it again writes a
-    # time stamp and a checksum into its PE header, so the ZIP's .exe would not
-    # be the MSI's.
 else()
+    # The Linux program alone: the Windows linker already stripped its program
+    # (-s), and stripping it again writes a time stamp and a checksum into its
+    # PE header, so the ZIP's .exe would not be the MSI's.
     set(CPACK_STRIP_FILES ON)
     set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
     if(QUENNARIX_DEBIAN_ARCHITECTURE) # a cross build's toolchain file names it

@@ -30,9 +30,10 @@ check "silent install of $version" equals "$?" 0
 check "the exe in Program Files is the one built" cmp "$exe" "$folder/quennarix.exe"
 zipped_exe() {
     python3 -c 'import sys, zipfile
-names = [n for n in zipfile.ZipFile(sys.argv[1]).namelist() if n.split("/")[-1] == "quennarix.exe"]
+archive = zipfile.ZipFile(sys.argv[1])
+names = [n for n in archive.namelist() if n.split("/")[-1] == "quennarix.exe"]
 assert len(names) == 1, names
-sys.stdout.buffer.write(zipfile.ZipFile(sys.argv[1]).read(names[0]))' "$zip" >"$work/zipped.exe"
+sys.stdout.buffer.write(archive.read(names[0]))' "$zip" >"$work/zipped.exe"
 }
 check "the ZIP holds one quennarix.exe" zipped_exe
 check "... the same bytes as the MSI installed" cmp "$work/zipped.exe" "$folder/quennarix.exe"
