@@ -65,13 +65,9 @@ QWidget *createControl(const form::ControlLayout &entry, QWidget *parent, int dp
         control = box;
         break;
     }
-    case form::ControlKind::PushButton: {
-        auto *button = new QPushButton(caption, parent);
-        button->setAutoDefault(false);
-        button->setDefault(false);
-        control = button;
+    case form::ControlKind::PushButton:
+        control = new QPushButton(caption, parent);
         break;
-    }
     }
     control->setObjectName(QString::fromLatin1(entry.name));
     control->setGeometry(placeOf(entry, dpi));

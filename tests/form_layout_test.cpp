@@ -1,13 +1,8 @@
 #include "form/layout.hpp"
-#include "row.hpp"
-
-#include <gtest/gtest.h>
+#include "table.hpp"
 
 #include <optional>
-#include <stdexcept>
-#include <string>
 #include <utility>
-#include <vector>
 
 namespace quennarix::form {
 namespace {
@@ -19,69 +14,24 @@ struct ScaleRow : testing::NamedRow
     int expected; // worked out by hand: pixels * dpi / 96, halves rounded up
 };
 
-class Scaled : public ::testing::TestWithParam<ScaleRow>
-{
+const ScaleRow kScaleRows[] = {
+    {{"ClientWidthAt96"}, 471, 96, 471},    {{"ZeroAt120"}, 0, 120, 0},
+    {{"QuarterDownAt120"}, 17, 120, 21},    {{"HalfUpAt120"}, 2, 120, 3},
+    {{"OtherHalfUpAt120"}, 6, 120, 8},      {{"ThreeQuartersUpAt120"}, 471, 120, 589},
+    {{"ClientHeightAt120"}, 296, 120, 370}, {{"HalfUpAt144"}, 471, 144, 707},
+    {{"BoxHeightAt144"}, 33, 144, 50},      {{"OnePixelAt144"}, 1, 144, 2},
+    {{"WholeAt144"}, 296, 144, 444},        {{"DoubledAt192"}, 471, 192, 942},
+    {{"OddDoubledAt192"}, 33, 192, 66},
 };
+
+using Scaled = testing::Table<ScaleRow>;
 
 TEST_P(Scaled, RoundsToTheNearestPixel)
 {
-    EXPECT_EQ(scaled(GetParam().pixels, GetParam().dpi), GetParam().expected);
+    EXPECT_EQ(scaled(row().pixels, row().dpi), row().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, Scaled,
-                         ::testing::Values(ScaleRow{{"ClientWidthAt96"}, 471, 96, 471},
-                                           ScaleRow{{"ZeroAt120"}, 0, 120, 0},
-                                           ScaleRow{{"QuarterDownAt120"}, 17, 120, 21},
-                                           ScaleRow{{"HalfUpAt120"}, 2, 120, 3},
-                                           ScaleRow{{"OtherHalfUpAt120"}, 6, 120, 8},
-                                           ScaleRow{{"ThreeQuartersUpAt120"}, 471, 120, 589},
-                                           ScaleRow{{"ClientHeightAt120"}, 296, 120, 370},
-                                           ScaleRow{{"HalfUpAt144"}, 471, 144, 707},
-                                           ScaleRow{{"BoxHeightAt144"}, 33, 144, 50},
-                                           ScaleRow{{"OnePixelAt144"}, 1, 144, 2},
-                                           ScaleRow{{"WholeAt144"}, 296, 144, 444},
-                                           ScaleRow{{"DoubledAt192"}, 471, 192, 942},
-                                           ScaleRow{{"OddDoubledAt192"}, 33, 192, 66}),
-                         testing::RowName());
-
-struct FontRow : testing::NamedRow
-{
-    const char *family;
-    double pointSize;
-    int weight;
-};
-
-class ControlFonts : public ::testing::TestWithParam<FontRow>
-{
-};
-
-const ControlLayout &named(const char *name)
-{
-    for (const ControlLayout &entry : kControls) {
-        if (std::string(entry.name) == name)
-            return entry;
-    }
-    throw std::invalid_argument(name);
-}
-
-TEST_P(ControlFonts, AreTheTitleArrowOrWindowFont)
-{
-    const FontChoice &font = fontOf(named(GetParam().name));
-    EXPECT_STREQ(font.family, GetParam().family);
-    EXPECT_EQ(font.pointSize, GetParam().pointSize);
-    EXPECT_EQ(font.weight, GetParam().weight);
-}
-
-INSTANTIATE_TEST_SUITE_P(Table, ControlFonts,
-                         ::testing::Values(FontRow{{"Label1"}, "MS Sans Serif", 13.5, 700},
-                                           FontRow{{"Text1"}, "MS Sans Serif", 8, 400},
-                                           FontRow{{"Label2"}, "MS Sans Serif", 8, 400},
-                                           FontRow{{"Text2"}, "MS Sans Serif", 8, 400},
-                                           FontRow{{"Label3"}, "MS Sans Serif", 8, 400},
-                                           FontRow{{"Command1"}, "MS Sans Serif", 24, 700},
-                                           FontRow{{"Command2"}, "MS Sans Serif", 24, 700},
-                                           FontRow{{"Label4"}, "MS Sans Serif", 8, 400}),
-                         testing::RowName());
+QUENNARIX_TABLE(Scaled, kScaleRows);
 
 TEST(Layout, EveryControlLiesInsideTheClientArea)
 {
@@ -105,16 +55,6 @@ TEST(Layout, EachBoxIsNamedByTheLabelAboveIt)
     }
     for (const ControlId other : {Label1, Command1, Command2, Label4})
         EXPECT_EQ(labelOf(other), std::nullopt) << layoutOf(other).name;
-}
-
-TEST(Layout, TabVisitsTimeHexThenTheArrows)
-{
-    std::vector<std::string> focusable;
-    for (const ControlLayout &entry : kControls) {
-        if (entry.kind != Label)
-            focusable.emplace_back(entry.name);
-    }
-    EXPECT_EQ(focusable, (std::vector<std::string>{"Text1", "Text2", "Command1", "Command2"}));
 }
 
 } // namespace

@@ -1,17 +1,11 @@
 #include "conversion/hex_to_time.hpp"
 #include "conversion/time_to_hex.hpp"
-#include "outcome_text.hpp"
-
-#include <gtest/gtest.h>
+#include "conversion_table.hpp"
 
 #include <cstdio>
-#include <string>
 
-namespace quennarix::conversion {
+namespace quennarix::testing {
 namespace {
-
-using testing::Describe;
-using testing::TextOutcome;
 
 std::u16string Widen(const char *ascii)
 {
@@ -28,13 +22,13 @@ TEST(RoundTrip, EveryTotalFromZeroToFFFF)
         std::snprintf(time, sizeof time, "%02d:%02d", total / 60, total % 60);
         std::snprintf(hex, sizeof hex, "%04X", total);
 
-        const std::string toHex = Describe(ConvertTimeToHex(Widen(time)));
-        const std::string toTime = Describe(ConvertHexToTime(Widen(hex)));
-        EXPECT_EQ(toHex, TextOutcome(Widen(hex))) << "time " << time;
-        EXPECT_EQ(toTime, TextOutcome(Widen(time))) << "hex " << hex;
-        failures += (toHex != TextOutcome(Widen(hex))) + (toTime != TextOutcome(Widen(time)));
+        const std::u16string toHex = Describe(conversion::ConvertTimeToHex(Widen(time)));
+        const std::u16string toTime = Describe(conversion::ConvertHexToTime(Widen(hex)));
+        EXPECT_EQ(toHex, Text(Widen(hex))) << "time " << time;
+        EXPECT_EQ(toTime, Text(Widen(time))) << "hex " << hex;
+        failures += (toHex != Text(Widen(hex))) + (toTime != Text(Widen(time)));
     }
 }
 
 } // namespace
-} // namespace quennarix::conversion
+} // namespace quennarix::testing

@@ -1,14 +1,12 @@
-#include "row.hpp"
 #include "runtime/text.hpp"
-
-#include <gtest/gtest.h>
+#include "table.hpp"
 
 namespace quennarix::runtime {
 namespace {
 
-using quennarix::testing::RowName;
+using testing::NamedRow;
 
-struct FindRow : testing::NamedRow
+struct FindRow : NamedRow
 {
     std::size_t start;
     std::u16string_view text;
@@ -16,76 +14,50 @@ struct FindRow : testing::NamedRow
     std::size_t expected;
 };
 
-class FindFrom : public ::testing::TestWithParam<FindRow>
-{
+const FindRow kFindRows[] = {
+    {{"FirstCharacterIsOne"}, 1, u":30", u":", 1},
+    {{"FirstOfSeveral"}, 1, u"1:2:3", u":", 2},
+    {{"StartSkipsEarlierOnes"}, 3, u"1:2:3", u":", 4},
+    {{"StartOnTheMatch"}, 2, u"1:2", u":", 2},
+    {{"Absent"}, 1, u"130", u":", 0},
+    {{"EmptyText"}, 1, u"", u":", 0},
+    {{"StartJustPastEnd"}, 4, u"1:2", u":", 0},
+    {{"StartFarPastEnd"}, 100, u"1:2", u":", 0},
+    {{"StartZeroIsNoPosition"}, 0, u"1:2", u":", 0},
+    {{"CaseSensitive"}, 1, u"abc", u"B", 0},
 };
+
+using FindFrom = testing::Table<FindRow>;
 
 TEST_P(FindFrom, GivesOneBasedPosition)
 {
-    const FindRow &row = GetParam();
-    EXPECT_EQ(findFrom(row.start, row.text, row.sought), row.expected);
+    EXPECT_EQ(findFrom(row().start, row().text, row().sought), row().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, FindFrom,
-                         ::testing::Values(FindRow{{"FirstCharacterIsOne"}, 1, u":30", u":", 1},
-                                           FindRow{{"FirstOfSeveral"}, 1, u"1:2:3", u":", 2},
-                                           FindRow{{"StartSkipsEarlierOnes"}, 3, u"1:2:3", u":", 4},
-                                           FindRow{{"StartOnTheMatch"}, 2, u"1:2", u":", 2},
-                                           FindRow{{"Absent"}, 1, u"130", u":", 0},
-                                           FindRow{{"EmptyText"}, 1, u"", u":", 0},
-                                           FindRow{{"StartJustPastEnd"}, 4, u"1:2", u":", 0},
-                                           FindRow{{"StartFarPastEnd"}, 100, u"1:2", u":", 0},
-                                           FindRow{{"StartZeroIsNoPosition"}, 0, u"1:2", u":", 0},
-                                           FindRow{{"CaseSensitive"}, 1, u"abc", u"B", 0}),
-                         RowName());
+QUENNARIX_TABLE(FindFrom, kFindRows);
 
-struct SliceRow : testing::NamedRow
+struct MiddleRow : NamedRow
 {
-    std::u16string actual;
+    std::u16string_view text;
+    std::size_t start;
+    std::size_t count;
     std::u16string_view expected;
 };
 
-class Slices : public ::testing::TestWithParam<SliceRow>
-{
+const MiddleRow kMiddleRows[] = {
+    {{"FromFirst"}, u"01:30", 1, 2, u"01"}, {{"ToEnd"}, u"01:30", 4, 5, u"30"},
+    {{"FromLast"}, u"01:30", 5, 5, u"0"},   {{"JustPastEnd"}, u"01:", 4, 3, u""},
+    {{"FarPastEnd"}, u"01", 50, 3, u""},    {{"CountsUtf16Units"}, u"\U0001F600x", 3, 1, u"x"},
 };
 
-TEST_P(Slices, GiveExpectedCharacters)
+using MiddleOf = testing::Table<MiddleRow>;
+
+TEST_P(MiddleOf, GivesTheCharactersFromStart)
 {
-    EXPECT_EQ(GetParam().actual, GetParam().expected);
+    EXPECT_EQ(middleOf(row().text, row().start, row().count), row().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, Slices,
-    ::testing::Values(
-        SliceRow{{"LeftNone"}, std::u16string(leftOf(u"01:30", 0)), u""},
-        SliceRow{{"LeftSome"}, std::u16string(leftOf(u"01:30", 2)), u"01"},
-        SliceRow{{"LeftMoreThanThere"}, std::u16string(leftOf(u"01", 5)), u"01"},
-        SliceRow{{"MiddleFromFirst"}, std::u16string(middleOf(u"01:30", 1, 2)), u"01"},
-        SliceRow{{"MiddleToEnd"}, std::u16string(middleOf(u"01:30", 4, 5)), u"30"},
-        SliceRow{{"MiddleFromLast"}, std::u16string(middleOf(u"01:30", 5, 5)), u"0"},
-        SliceRow{{"MiddleJustPastEnd"}, std::u16string(middleOf(u"01:", 4, 3)), u""},
-        SliceRow{{"MiddleFarPastEnd"}, std::u16string(middleOf(u"01", 50, 3)), u""},
-        SliceRow{{"MiddleCountsUtf16Units"}, std::u16string(middleOf(u"\U0001F600x", 3, 1)), u"x"},
-        SliceRow{{"JoinKeepsOrder"}, join(u"&H", u"5A"), u"&H5A"},
-        SliceRow{{"JoinEmpty"}, join(u"", u""), u""},
-        SliceRow{{"NoCopies"}, copiesOf(u'0', 0), u""},
-        SliceRow{{"ThreeCopies"}, copiesOf(u'0', 3), u"000"}),
-    RowName());
-
-TEST(CompareBinary, IsCaseSensitiveAndSpacesAreNotEmpty)
-{
-    EXPECT_EQ(compareBinary(u"", u""), 0);
-    EXPECT_NE(compareBinary(u" ", u""), 0);
-    EXPECT_NE(compareBinary(u"5a", u"5A"), 0);
-    EXPECT_NE(compareBinary(std::u16string_view(u"\0", 1), u""), 0);
-    EXPECT_LT(compareBinary(u"A", u"a"), 0);
-}
-
-TEST(LengthOf, CountsUtf16Units)
-{
-    EXPECT_EQ(lengthOf(u""), 0U);
-    EXPECT_EQ(lengthOf(u"\U0001F600"), 2U);
-}
+QUENNARIX_TABLE(MiddleOf, kMiddleRows);
 
 } // namespace
 } // namespace quennarix::runtime

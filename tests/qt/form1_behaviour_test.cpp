@@ -1,5 +1,6 @@
+#include "behaviour.hpp"
+#include "expected_layout.hpp"
 #include "form1_fixture.hpp"
-#include "row.hpp"
 
 namespace quennarix::qt {
 namespace {
@@ -13,29 +14,21 @@ TEST_F(Form1Fixture, OpensEmptyWithFocusInTheTimeBox)
     EXPECT_TRUE(text2()->text().isEmpty());
 }
 
-TEST_F(Form1Fixture, TabWalksTimeHexThenTheArrows)
+// Round from the first control that takes the focus back to it.
+TEST_F(Form1Fixture, TabWalksTheControlsInOrder)
 {
-    const QStringList expected{"Text2", "Command1", "Command2", "Text1"};
+    QStringList expected;
+    for (const testing::ExpectedControl &entry : testing::expectedControls()) {
+        if (entry.kind != "label")
+            expected << QString::fromStdString(entry.name);
+    }
+    expected.append(expected.takeFirst());
     QStringList walked;
     for (int step = 0; step < expected.size(); ++step) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         walked << QApplication::focusWidget()->objectName();
     }
     EXPECT_EQ(walked, expected);
-}
-
-TEST_F(Form1Fixture, HexToTimeReplacesTheTimeBoxThenConvertsBack)
-{
-    text1()->setText(QStringLiteral("whatever was here"));
-    QTest::keyClicks(text2(), QStringLiteral("5A"));
-    click("Command1");
-    EXPECT_EQ(text1()->text(), QStringLiteral("01:30"));
-    EXPECT_EQ(text2()->text(), QStringLiteral("5A"));
-
-    click("Command2");
-    EXPECT_EQ(text2()->text(), QStringLiteral("005A"));
-    EXPECT_EQ(text1()->text(), QStringLiteral("01:30"));
-    EXPECT_TRUE(messages.isEmpty());
 }
 
 TEST_F(Form1Fixture, UndoInTheTargetBoxBringsBackWhatItHeld)
@@ -53,92 +46,41 @@ TEST_F(Form1Fixture, UndoInTheTargetBoxBringsBackWhatItHeld)
     EXPECT_EQ(text2()->text(), QStringLiteral("5A"));
 }
 
-struct MessageRow : testing::NamedRow
-{
-    const char *text1;
-    const char *text2;
-    const char *button;
-    const char *message;
-};
+using Form1Behaviour = testing::Table<testing::BehaviourRow, Form1Fixture>;
 
-class Form1Messages : public Form1Fixture, public ::testing::WithParamInterface<MessageRow>
+Qt::Key keyOf(testing::Input input)
 {
-};
-
-TEST_P(Form1Messages, ShowOneMessageAndLeaveBothBoxes)
-{
-    const MessageRow &row = GetParam();
-    text1()->setText(QString::fromLatin1(row.text1));
-    text2()->setText(QString::fromLatin1(row.text2));
-    click(row.button);
-    EXPECT_EQ(messages, QStringList{QString::fromLatin1(row.message)});
-    EXPECT_EQ(text1()->text(), QString::fromLatin1(row.text1));
-    EXPECT_EQ(text2()->text(), QString::fromLatin1(row.text2));
+    switch (input) {
+    case testing::Input::Return:
+        return Qt::Key_Return;
+    case testing::Input::Enter:
+        return Qt::Key_Enter;
+    default:
+        return Qt::Key_Escape;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, Form1Messages,
-    ::testing::Values(
-        MessageRow{{"EmptyHexBox"}, "", "", "Command1", "Please enter hex value"},
-        MessageRow{{"EmptyTimeBox"}, "", "", "Command2", "Please enter time value"},
-        MessageRow{{"EmptyHexBoxBesideATime"}, "01:30", "", "Command1", "Please enter hex value"},
-        MessageRow{
-            {"HexThatIsNoNumber"}, "01:30", "XYZ", "Command1", "Please enter a valid hex value"},
-        MessageRow{
-            {"TimeWithoutColon"}, "130", "005A", "Command2", "Please enter a valid time value"},
-        MessageRow{
-            {"TimeWithTwoColons"}, "1:2:3", "", "Command2", "Please enter a valid time value"}),
-    testing::RowName());
-
-struct KeyRow : testing::NamedRow
+TEST_P(Form1Behaviour, AsTheTableSays)
 {
-    const char *box;
-    Qt::Key key;
-};
-
-class Form1Keys : public Form1Fixture, public ::testing::WithParamInterface<KeyRow>
-{
-};
-
-TEST_P(Form1Keys, StartNoConversionAndKeepTheWindowOpen)
-{
-    text1()->setText(QStringLiteral("01:30"));
-    text2()->setText(QStringLiteral("5B"));
-    auto *box = control<QLineEdit>(GetParam().box);
-    box->setFocus();
-    QTest::keyClick(box, GetParam().key);
-    EXPECT_EQ(text1()->text(), QStringLiteral("01:30"));
-    EXPECT_EQ(text2()->text(), QStringLiteral("5B"));
-    EXPECT_TRUE(messages.isEmpty());
+    text1()->setText(QString::fromStdU16String(row().text1));
+    text2()->setText(QString::fromStdU16String(row().text2));
+    QWidget *target = form->control(row().control);
+    if (row().input == testing::Input::Click) {
+        QTest::mouseClick(target, Qt::LeftButton);
+    } else {
+        target->setFocus();
+        QTest::keyClick(target, keyOf(row().input));
+    }
+    EXPECT_EQ(text1()->text().toStdU16String(), row().text1After);
+    EXPECT_EQ(text2()->text().toStdU16String(), row().text2After);
+    QStringList expected;
+    if (!row().message.empty())
+        expected << QString::fromStdU16String(std::u16string(row().message));
+    EXPECT_EQ(messages, expected);
     EXPECT_TRUE(form->isVisible());
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, Form1Keys,
-                         ::testing::Values(KeyRow{{"ReturnInTime"}, "Text1", Qt::Key_Return},
-                                           KeyRow{{"EnterInTime"}, "Text1", Qt::Key_Enter},
-                                           KeyRow{{"EscapeInTime"}, "Text1", Qt::Key_Escape},
-                                           KeyRow{{"ReturnInHex"}, "Text2", Qt::Key_Return},
-                                           KeyRow{{"EnterInHex"}, "Text2", Qt::Key_Enter},
-                                           KeyRow{{"EscapeInHex"}, "Text2", Qt::Key_Escape}),
-                         testing::RowName());
-
-TEST_F(Form1Fixture, HundredThousandCharactersArePastedWholeAndConverted)
-{
-    constexpr int kLength = 100'000;
-    text2()->insert(QString(kLength, QLatin1Char('F')));
-    text1()->insert(QString(kLength - 1, QLatin1Char('1')) + QLatin1Char(':'));
-    ASSERT_EQ(text2()->text().size(), kLength);
-    ASSERT_EQ(text1()->text().size(), kLength);
-
-    click("Command1");
-    click("Command2");
-    EXPECT_EQ(messages,
-              (QStringList{"Please enter a valid hex value", "Please enter a valid time value"}));
-
-    text2()->setText(QString(kLength - 2, QLatin1Char('0')) + QStringLiteral("5A"));
-    click("Command1");
-    EXPECT_EQ(text1()->text(), QStringLiteral("01:30"));
-}
+QUENNARIX_TABLE(Form1Behaviour, testing::behaviourRows());
 
 } // namespace
 } // namespace quennarix::qt

@@ -1,5 +1,5 @@
 #include "qt/frame_choice.hpp"
-#include "row.hpp"
+#include "table.hpp"
 
 #include <gtest/gtest.h>
 
@@ -30,16 +30,13 @@ struct ChoiceRow : testing::NamedRow
     bool asks = true; // whether the compositor is asked at all
 };
 
-class FrameChoice : public ::testing::TestWithParam<ChoiceRow>
-{
-};
+using FrameChoice = testing::Table<ChoiceRow>;
 
 TEST_P(FrameChoice, SetsWhatTheSessionNeeds)
 {
-    const ChoiceRow &row = GetParam();
-    const auto environment = [&row](const char *name) -> const char * {
-        const auto found = row.environment.find(name);
-        return found == row.environment.end() ? nullptr : found->second.c_str();
+    const auto environment = [this](const char *name) -> const char * {
+        const auto found = row().environment.find(name);
+        return found == row().environment.end() ? nullptr : found->second.c_str();
     };
     const auto socketExists = [](const std::string &path) {
         return kXWaylandSocket.count(path) > 0;
@@ -47,10 +44,10 @@ TEST_P(FrameChoice, SetsWhatTheSessionNeeds)
     bool asked = false;
     const auto result = chooseFrame(environment, socketExists, [&] {
         asked = true;
-        return row.compositorDraws;
+        return row().compositorDraws;
     });
-    EXPECT_EQ(result, row.expected);
-    EXPECT_EQ(asked, row.asks);
+    EXPECT_EQ(result, row().expected);
+    EXPECT_EQ(asked, row().asks);
 }
 
 const Setting kNoQtFrame{"QT_WAYLAND_DISABLE_WINDOWDECORATION", "1"};
@@ -64,52 +61,49 @@ Variables with(Variables variables, const std::string &name, const std::string &
     return variables;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, FrameChoice,
-    ::testing::Values(
-        ChoiceRow{{"CompositorDrawsFrames"}, kGnome, true, kNoQtFrame},
-        ChoiceRow{{"GnomeWithXWayland"}, kGnome, false, kOnX11},
-        ChoiceRow{{"XWaylandOnScreenZero"}, with(kGnome, "DISPLAY", ":1.0"), false, kOnX11},
-        ChoiceRow{
-            {"NoDisplayStaysOnWayland"}, {{"XDG_SESSION_TYPE", "wayland"}}, false, std::nullopt},
-        ChoiceRow{{"DisplayWithoutItsSocket"}, with(kGnome, "DISPLAY", ":2"), false, std::nullopt},
-        ChoiceRow{{"DisplayOnAnotherHost"}, with(kGnome, "DISPLAY", "host:1"), false, std::nullopt},
-        ChoiceRow{{"DisplayWithoutNumber"}, with(kGnome, "DISPLAY", ":"), false, std::nullopt},
-        ChoiceRow{{"UserNamedWaylandKeepsIt"},
-                  with(kGnome, "QT_QPA_PLATFORM", "wayland"),
-                  false,
-                  std::nullopt},
-        ChoiceRow{{"UserNamedWaylandStillSparedQtsFrame"},
-                  with(kGnome, "QT_QPA_PLATFORM", "wayland"),
-                  true,
-                  kNoQtFrame},
-        ChoiceRow{{"NoCompositorAnswers"}, kGnome, std::nullopt, std::nullopt},
-        ChoiceRow{
-            {"UserNamedX11"}, with(kGnome, "QT_QPA_PLATFORM", "xcb"), false, std::nullopt, false},
-        ChoiceRow{
-            {"X11Session"}, with(kGnome, "XDG_SESSION_TYPE", "x11"), false, std::nullopt, false},
-        ChoiceRow{{"NoSessionType"}, {{"DISPLAY", ":1"}}, false, std::nullopt, false},
-        ChoiceRow{{"UserDisabledQtsFrame"},
-                  with(kGnome, "QT_WAYLAND_DISABLE_WINDOWDECORATION", "1"),
-                  false,
-                  std::nullopt,
-                  false},
-        ChoiceRow{{"UserChoseADecoration"},
-                  with(kGnome, "QT_WAYLAND_DECORATION", "bradient"),
-                  false,
-                  std::nullopt,
-                  false},
-        ChoiceRow{{"UserChoseAShell"},
-                  with(kGnome, "QT_WAYLAND_SHELL_INTEGRATION", "xdg-shell"),
-                  false,
-                  std::nullopt,
-                  false},
-        ChoiceRow{{"UserChoseABufferIntegration"},
-                  with(kGnome, "QT_WAYLAND_CLIENT_BUFFER_INTEGRATION", "wayland-egl"),
-                  false,
-                  std::nullopt,
-                  false}),
-    testing::RowName());
+const ChoiceRow kChoices[] = {
+    ChoiceRow{{"CompositorDrawsFrames"}, kGnome, true, kNoQtFrame},
+    ChoiceRow{{"GnomeWithXWayland"}, kGnome, false, kOnX11},
+    ChoiceRow{{"XWaylandOnScreenZero"}, with(kGnome, "DISPLAY", ":1.0"), false, kOnX11},
+    ChoiceRow{{"NoDisplayStaysOnWayland"}, {{"XDG_SESSION_TYPE", "wayland"}}, false, std::nullopt},
+    ChoiceRow{{"DisplayWithoutItsSocket"}, with(kGnome, "DISPLAY", ":2"), false, std::nullopt},
+    ChoiceRow{{"DisplayOnAnotherHost"}, with(kGnome, "DISPLAY", "host:1"), false, std::nullopt},
+    ChoiceRow{{"DisplayWithoutNumber"}, with(kGnome, "DISPLAY", ":"), false, std::nullopt},
+    ChoiceRow{{"UserNamedWaylandKeepsIt"},
+              with(kGnome, "QT_QPA_PLATFORM", "wayland"),
+              false,
+              std::nullopt},
+    ChoiceRow{{"UserNamedWaylandStillSparedQtsFrame"},
+              with(kGnome, "QT_QPA_PLATFORM", "wayland"),
+              true,
+              kNoQtFrame},
+    ChoiceRow{{"NoCompositorAnswers"}, kGnome, std::nullopt, std::nullopt},
+    ChoiceRow{{"UserNamedX11"}, with(kGnome, "QT_QPA_PLATFORM", "xcb"), false, std::nullopt, false},
+    ChoiceRow{{"X11Session"}, with(kGnome, "XDG_SESSION_TYPE", "x11"), false, std::nullopt, false},
+    ChoiceRow{{"NoSessionType"}, {{"DISPLAY", ":1"}}, false, std::nullopt, false},
+    ChoiceRow{{"UserDisabledQtsFrame"},
+              with(kGnome, "QT_WAYLAND_DISABLE_WINDOWDECORATION", "1"),
+              false,
+              std::nullopt,
+              false},
+    ChoiceRow{{"UserChoseADecoration"},
+              with(kGnome, "QT_WAYLAND_DECORATION", "bradient"),
+              false,
+              std::nullopt,
+              false},
+    ChoiceRow{{"UserChoseAShell"},
+              with(kGnome, "QT_WAYLAND_SHELL_INTEGRATION", "xdg-shell"),
+              false,
+              std::nullopt,
+              false},
+    ChoiceRow{{"UserChoseABufferIntegration"},
+              with(kGnome, "QT_WAYLAND_CLIENT_BUFFER_INTEGRATION", "wayland-egl"),
+              false,
+              std::nullopt,
+              false},
+};
+
+QUENNARIX_TABLE(FrameChoice, kChoices);
 
 } // namespace
 } // namespace quennarix::qt

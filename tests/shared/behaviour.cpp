@@ -1,0 +1,47 @@
+#include "behaviour.hpp"
+
+#include <algorithm>
+#include <iterator>
+
+namespace quennarix::testing {
+
+namespace {
+
+using enum form::ControlId;
+using enum Input;
+
+const std::u16string kLongHex = std::u16string(99'998, u'0') + u"5A";
+
+} // namespace
+
+const std::vector<BehaviourRow> &behaviourRows()
+{
+    static const std::vector<BehaviourRow> rows{
+        {{"HexToTimeReplacesTheTime"}, Command1, Click, u"12:34", u"5A", u"01:30", u"5A", {}},
+        {{"TimeToHexReplacesTheHex"}, Command2, Click, u"01:30", u"7", u"01:30", u"005A", {}},
+        {{"SameAnswerAgain"}, Command2, Click, u"01:30", u"005A", u"01:30", u"005A", {}},
+        {{"HundredThousandCharacters"}, Command1, Click, u"", kLongHex, u"01:30", kLongHex, {}},
+        {{"EmptyHexBox"}, Command1, Click, u"01:30", u"", u"01:30", u"", kEnterHexValue},
+        {{"HexThatIsNoNumber"}, Command1, Click, u"", u"XYZ", u"", u"XYZ", kEnterValidHexValue},
+        {{"EmptyTimeBox"}, Command2, Click, u"", u"5A", u"", u"5A", kEnterTimeValue},
+        {{"TimeWithoutColon"}, Command2, Click, u"130", u"", u"130", u"", kEnterValidTimeValue},
+        // Neither arrow is the default or the cancel button.
+        {{"ReturnInTime"}, Text1, Return, u"01:30", u"5B", u"01:30", u"5B", {}},
+        {{"EnterInTime"}, Text1, Enter, u"01:30", u"5B", u"01:30", u"5B", {}},
+        {{"EscapeInTime"}, Text1, Escape, u"01:30", u"5B", u"01:30", u"5B", {}},
+        {{"ReturnInHex"}, Text2, Return, u"01:30", u"5B", u"01:30", u"5B", {}},
+        {{"EnterInHex"}, Text2, Enter, u"01:30", u"5B", u"01:30", u"5B", {}},
+        {{"EscapeInHex"}, Text2, Escape, u"01:30", u"5B", u"01:30", u"5B", {}},
+    };
+    return rows;
+}
+
+std::vector<BehaviourRow> clickRows()
+{
+    std::vector<BehaviourRow> clicks;
+    std::ranges::copy_if(behaviourRows(), std::back_inserter(clicks),
+                         [](const BehaviourRow &row) { return row.input == Input::Click; });
+    return clicks;
+}
+
+} // namespace quennarix::testing

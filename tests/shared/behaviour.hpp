@@ -1,0 +1,37 @@
+#pragma once
+
+#include "form/control_id.hpp"
+#include "table.hpp"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// What the window does, as every front end and the null view must show it.
+namespace quennarix::testing {
+
+inline constexpr std::u16string_view kEnterHexValue = u"Please enter hex value";
+inline constexpr std::u16string_view kEnterValidHexValue = u"Please enter a valid hex value";
+inline constexpr std::u16string_view kEnterTimeValue = u"Please enter time value";
+inline constexpr std::u16string_view kEnterValidTimeValue = u"Please enter a valid time value";
+
+// A click on `control`, or a key pressed in it.
+enum class Input { Click, Return, Enter, Escape };
+
+// The boxes before, one input, then the boxes and the one message after.
+struct BehaviourRow : NamedRow
+{
+    form::ControlId control;
+    Input input;
+    std::u16string text1;
+    std::u16string text2;
+    std::u16string text1After;
+    std::u16string text2After;
+    std::u16string_view message; // empty: none, and the window stays open
+};
+
+const std::vector<BehaviourRow> &behaviourRows();
+// The rows a view without keys can run.
+std::vector<BehaviourRow> clickRows();
+
+} // namespace quennarix::testing
