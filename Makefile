@@ -17,7 +17,7 @@ run:
 	$(DEPS) program
 	cmake --preset release -DBUILD_TESTING=OFF -DQUENNARIX_BUILD_BENCHMARKS=OFF
 	cmake --build --preset release --target quennarix
-	build/release/qt/quennarix
+	build/release/linux/quennarix
 
 build:
 	$(DEPS) program check test
@@ -73,13 +73,13 @@ arm64:
 
 test-arm64: arm64 dist
 	ctest --preset arm64
-	scripts/test-arm64-root.sh
+	tests/roots/test-arm64-root.sh
 
 # Debian's reprotest builds the release twice from its own source archive,
 # varying the second build, and both must give the bytes `make dist` gives here.
 test-reproducible: dist
 	$(DEPS) program test windows release
-	scripts/check-reproducible.sh
+	tests/packaging/check-reproducible.sh
 
 # The release: the .deb, the Windows ZIP and MSI, the source archive and their
 # checksums, built without tests; beside them, what they were built with. The
@@ -112,7 +112,7 @@ bench: build
 
 screenshot: build windows
 	$(DEPS) pictures
-	tests/with_xvfb.sh 640x480x24 scripts/screenshot.py
+	harness/with_xvfb.sh 640x480x24 scripts/screenshot.py
 	scripts/screenshot-windows.sh
 
 format:

@@ -4,12 +4,12 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 prefix=$root/build/windows/wine/prefix-96
-[[ -f $prefix/system.reg ]] || "$root/tests/win32/make_prefix.sh" "$prefix" 96
+[[ -f $prefix/system.reg ]] || "$root/harness/make_wine_prefix.sh" "$prefix" 96
 
-"$root/tests/win32/under_wine.sh" "$prefix" bash -c '
+"$root/harness/under_wine.sh" "$prefix" bash -c '
     set -euo pipefail
     wine "$1" &
-    window=$(xdotool search --sync --onlyvisible --name "^Quennarix$" | head -n 1)
+    window=$("$3" Quennarix 20)
     sleep 1
     xdotool type --delay 50 "01:30"
     xdotool key --delay 100 Tab Tab Tab space
@@ -22,4 +22,5 @@ x, y, w, h = map(int, sys.argv[1:5])
 ImageGrab.grab(bbox=(x, y, x + w, y + h), xdisplay=os.environ[\"DISPLAY\"]).save(sys.argv[5])
 " "$X" "$Y" "$WIDTH" "$HEIGHT" "$2"
     echo "wrote $2"
-' screenshot "$root/build/windows/win32/quennarix.exe" "$root/docs/screenshot-windows.png"
+' screenshot "$root/build/windows/win32/quennarix.exe" "$root/docs/screenshot-windows.png" \
+    "$root/harness/find_window.sh"

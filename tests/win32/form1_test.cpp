@@ -1,27 +1,20 @@
 // The real quennarix.exe under Wine, read and driven through window messages.
 // usage: form1_test [GOOGLETEST FLAG...] QUENNARIX_EXE DPI
+#include "behaviour.hpp"
+#include "expected_layout.hpp"
 #include "form/layout.hpp"
-#include "row.hpp"
 #include "running_program.hpp"
 #include "version.hpp"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <map>
 #include <memory>
-#include <ostream>
+#include <stdexcept>
 #include <string>
-
-namespace quennarix::form {
-
-// What a failure prints of a row of the layout table.
-std::ostream &operator<<(std::ostream &out, const ControlLayout &entry)
-{
-    return out << entry.name;
-}
-
-} // namespace quennarix::form
 
 namespace quennarix::testing {
 namespace {
@@ -104,9 +97,24 @@ TEST(Form1Executable, CarriesItsIconImages)
     FreeLibrary(module);
 }
 
+// The control the table names, found through the program's own ids.
+ControlId idOf(const std::string &name)
+{
+    for (const ControlLayout &entry : kControls) {
+        if (name == entry.name)
+            return entry.id;
+    }
+    throw std::invalid_argument(name);
+}
+
+std::wstring wide(std::u16string_view text)
+{
+    return {text.begin(), text.end()};
+}
+
 // Each suite starts the program once and reads it as its tests go, in the
 // order they are written.
-class Form1Fixture : public ::testing::Test
+class Form1Window : public ::testing::Test
 {
 protected:
     static void SetUpTestSuite() { program = std::make_unique<RunningProgram>(gExe); }
@@ -136,76 +144,55 @@ protected:
         SetForegroundWindow(program->form());
         return waitFor([] { return GetForegroundWindow() == program->form(); });
     }
-    static void clearBoxes()
+    // Posts a mark behind what was posted to the program: once the mark is
+    // read, the program has handled all of it, or is showing a message box.
+    static bool settled()
     {
-        setText(control(Text1), L"");
-        setText(control(Text2), L"");
+        PostMessageW(control(Text1), EM_SETMODIFY, TRUE, 0);
+        return waitFor([] { return SendMessageW(control(Text1), EM_GETMODIFY, 0, 0) != 0; });
     }
 
     inline static std::unique_ptr<RunningProgram> program;
 };
 
-TEST_F(Form1Fixture, WindowHasItsFixedClientArea)
+TEST_F(Form1Window, HasItsFixedClientArea)
 {
     RECT client{};
     GetClientRect(program->form(), &client);
-    EXPECT_EQ(client.right, atDpi(471));
-    EXPECT_EQ(client.bottom, atDpi(296));
+    EXPECT_EQ(client.right, atDpi(expectedWindow().width));
+    EXPECT_EQ(client.bottom, atDpi(expectedWindow().height));
     EXPECT_EQ(GetWindowLongW(program->form(), GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0)
         << "fixed size, no maximize";
 }
 
+TEST_F(Form1Window, ClassHasLargeAndSmallIcons)
+{
+    ProbeResult probed{};
+    ASSERT_TRUE(program->probeFonts(probed)) << "probed inside the program";
+    EXPECT_TRUE(probed.classIcons);
+}
+
 // Last of its suite: it ends the program.
-TEST_F(Form1Fixture, ClosingTheWindowEndsTheProgramWithStatusZero)
+TEST_F(Form1Window, ClosingEndsTheProgramWithStatusZero)
 {
     EXPECT_EQ(program->close(), 0U);
 }
 
-const wchar_t *windowClassFor(ControlKind kind)
-{
-    switch (kind) {
-    case Label:
-        return L"Static";
-    case TextBox:
-        return L"Edit";
-    case PushButton:
-        return L"Button";
-    }
-    return L"";
-}
-
-// LOGFONT heights, worked out by hand: minus the em in pixels, the nearest to
-// points * dpi / 72.
-LONG fontHeight(double points)
-{
-    struct Height
-    {
-        double points;
-        LONG at96;
-        LONG at144;
-    };
-    for (const Height &height :
-         {Height{8, -11, -16}, Height{13.5, -18, -27}, Height{24, -32, -48}}) {
-        if (height.points == points)
-            return gDpi == 96 ? height.at96 : height.at144;
-    }
-    return 0;
-}
-
-// Every row of the layout table, each case named after its control.
-class Form1Controls : public Form1Fixture, public ::testing::WithParamInterface<ControlLayout>
+// Every row of the expected layout, each case named after its control.
+class Form1Controls : public Table<ExpectedControl, Form1Window>
 {
 protected:
     // A box starts empty; it has to show the longest answer it can be given.
     static void SetUpTestSuite()
     {
-        Form1Fixture::SetUpTestSuite();
+        Form1Window::SetUpTestSuite();
         if (program->form() == nullptr)
             return;
         for (const ControlId box : {Text1, Text2})
             setText(control(box), L"1092:15");
         probed = program->probeFonts(fonts);
-        clearBoxes();
+        for (const ControlId box : {Text1, Text2})
+            setText(control(box), L"");
     }
 
     static const ProbedControl *probedControl(ControlId id)
@@ -223,44 +210,44 @@ protected:
 
 TEST_P(Form1Controls, StandWhereTheyBelong)
 {
-    const ControlLayout &entry = GetParam();
-    HWND window = control(entry.id);
+    static const std::map<std::string, std::wstring> kClasses{
+        {"label", L"Static"}, {"box", L"Edit"}, {"button", L"Button"}};
+    HWND window = control(idOf(row().name));
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(
-        CompareStringOrdinal(classOf(window).c_str(), -1, windowClassFor(entry.kind), -1, TRUE),
-        CSTR_EQUAL)
+    EXPECT_EQ(CompareStringOrdinal(classOf(window).c_str(), -1, kClasses.at(row().kind).c_str(), -1,
+                                   TRUE),
+              CSTR_EQUAL)
         << "a " << classOf(window);
-    EXPECT_EQ(textOf(window), widen(entry.caption));
+    EXPECT_EQ(textOf(window), widen(row().caption.c_str()));
     RECT place{};
     GetWindowRect(window, &place);
     MapWindowPoints(nullptr, program->form(), reinterpret_cast<POINT *>(&place), 2);
-    EXPECT_EQ(place.left, atDpi(entry.left));
-    EXPECT_EQ(place.top, atDpi(entry.top));
-    EXPECT_EQ(place.right - place.left, atDpi(entry.width));
-    EXPECT_EQ(place.bottom - place.top, atDpi(entry.height));
+    EXPECT_EQ(place.left, atDpi(row().left));
+    EXPECT_EQ(place.top, atDpi(row().top));
+    EXPECT_EQ(place.right - place.left, atDpi(row().width));
+    EXPECT_EQ(place.bottom - place.top, atDpi(row().height));
 }
 
 TEST_P(Form1Controls, DrawInTheirFontAndShowTheirWholeCaption)
 {
     ASSERT_TRUE(probed) << "fonts probed inside the program";
-    EXPECT_TRUE(fonts.classIcons) << "window class has large and small icons";
-    const ProbedControl *probe = probedControl(GetParam().id);
+    const ControlId id = idOf(row().name);
+    const ProbedControl *probe = probedControl(id);
     ASSERT_NE(probe, nullptr);
-    const FontChoice &font = fontOf(GetParam());
-    EXPECT_EQ(std::wstring(probe->font.lfFaceName), widen(font.family));
+    const ExpectedFont &font = row().font.family.empty() ? expectedWindow().font : row().font;
+    EXPECT_EQ(std::wstring(probe->font.lfFaceName), widen(font.family.c_str()));
     EXPECT_EQ(probe->font.lfWeight, font.weight);
-    ASSERT_TRUE(gDpi == 96 || gDpi == 144) << "no heights worked out at " << gDpi << " dpi";
-    EXPECT_EQ(probe->font.lfHeight, fontHeight(font.pointSize));
+    // LOGFONT's height is minus the em in pixels, the nearest to points * dpi / 72.
+    EXPECT_EQ(probe->font.lfHeight, -std::lround(font.points * gDpi / 72.0));
     RECT room{};
-    GetClientRect(control(GetParam().id), &room);
+    GetClientRect(control(id), &room);
     EXPECT_LE(probe->ink.cx, room.right);
     EXPECT_LE(probe->ink.cy, room.bottom);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, Form1Controls, ::testing::ValuesIn(kControls),
-                         [](const auto &info) { return std::string(info.param.name); });
+QUENNARIX_TABLE(Form1Controls, expectedControls());
 
-class Form1Keyboard : public Form1Fixture
+class Form1Keyboard : public Form1Window
 {
 };
 
@@ -269,15 +256,24 @@ TEST_F(Form1Keyboard, FocusStartsInTheTimeBox)
     EXPECT_EQ(program->focus(), control(Text1));
 }
 
-TEST_F(Form1Keyboard, TabWalksTimeHexThenTheArrows)
+// Round from the first control that takes the focus back to it.
+TEST_F(Form1Keyboard, TabWalksTheControlsInOrder)
 {
-    std::wstring walked;
-    for (const ControlId next : {Text2, Command1, Command2, Text1}) {
-        press(program->focus(), VK_TAB);
-        focusReaches(next, 2000);
-        walked += focusName() + L" ";
+    std::vector<std::string> order;
+    for (const ExpectedControl &entry : expectedControls()) {
+        if (entry.kind != "label")
+            order.emplace_back(entry.name);
     }
-    EXPECT_EQ(walked, L"Text2 Command1 Command2 Text1 ");
+    std::rotate(order.begin(), order.begin() + 1, order.end());
+    std::wstring walked;
+    std::wstring expected;
+    for (const std::string &next : order) {
+        press(program->focus(), VK_TAB);
+        focusReaches(idOf(next), 2000);
+        walked += focusName() + L" ";
+        expected += widen(next.c_str()) + L" ";
+    }
+    EXPECT_EQ(walked, expected);
 }
 
 // The focus is where the user left it when the window is active again.
@@ -327,76 +323,12 @@ TEST_F(Form1Keyboard, FocusGivenToTheWindowGoesToTheControlThatHadIt)
     EXPECT_TRUE(focusReaches(Text2));
 }
 
-struct KeyRow : NamedRow
-{
-    ControlId box;
-    WPARAM key;
-};
-
-class Form1Keys : public Form1Fixture, public ::testing::WithParamInterface<KeyRow>
-{
-};
-
-TEST_P(Form1Keys, StartNoConversionAndKeepTheWindowOpen)
-{
-    clearBoxes();
-    press(control(GetParam().box), GetParam().key);
-    Sleep(300);
-    EXPECT_EQ(program->messageBox(), nullptr);
-    EXPECT_EQ(textOf(control(Text1)), L"");
-    EXPECT_EQ(textOf(control(Text2)), L"");
-    EXPECT_TRUE(IsWindow(program->form()));
-}
-
-INSTANTIATE_TEST_SUITE_P(Table, Form1Keys,
-                         ::testing::Values(KeyRow{{"ReturnInTime"}, Text1, VK_RETURN},
-                                           KeyRow{{"EscapeInTime"}, Text1, VK_ESCAPE},
-                                           KeyRow{{"ReturnInHex"}, Text2, VK_RETURN},
-                                           KeyRow{{"EscapeInHex"}, Text2, VK_ESCAPE}),
-                         RowName());
-
-struct ConversionRow : NamedRow
-{
-    ControlId button;
-    ControlId source;
-    std::wstring input;
-    ControlId target;
-    const wchar_t *answer;
-};
-
-class Form1Conversions : public Form1Fixture, public ::testing::WithParamInterface<ConversionRow>
-{
-};
-
-TEST_P(Form1Conversions, WriteTheOtherBoxAndKeepTheTypedOne)
-{
-    const ConversionRow &row = GetParam();
-    setText(control(row.source), row.input);
-    setText(control(row.target), L"");
-    click(control(row.button));
-    EXPECT_TRUE(waitFor([&] { return textOf(control(row.target)) == row.answer; }))
-        << "gave " << textOf(control(row.target));
-    EXPECT_TRUE(textOf(control(row.source)) == row.input) << "what was typed stays";
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, Form1Conversions,
-    ::testing::Values(ConversionRow{{"HexToTime"}, Command1, Text2, L"5A", Text1, L"01:30"},
-                      ConversionRow{{"TimeToHex"}, Command2, Text1, L"01:30", Text2, L"005A"},
-                      ConversionRow{{"HundredThousandCharacters"},
-                                    Command1,
-                                    Text2,
-                                    std::wstring(99998, L'0') + L"5A",
-                                    Text1,
-                                    L"01:30"}),
-    RowName());
-
-class Form1Behaviour : public Form1Fixture
+class Form1Editing : public Form1Window
 {
 };
 
 // The answer is an edit of the box, so Undo there brings back what it held.
-TEST_F(Form1Behaviour, UndoInTheTargetBoxBringsBackWhatItHeld)
+TEST_F(Form1Editing, UndoInTheTargetBoxBringsBackWhatItHeld)
 {
     setText(control(Text1), L"12:34");
     setText(control(Text2), L"5A");
@@ -407,30 +339,12 @@ TEST_F(Form1Behaviour, UndoInTheTargetBoxBringsBackWhatItHeld)
     EXPECT_EQ(textOf(control(Text1)), L"12:34");
 }
 
-struct MessageRow : NamedRow
+// The message box, owned by the window, with the message and one OK button.
+void expectMessageBox(HWND box, HWND form, std::u16string_view message)
 {
-    ControlId button;
-    ControlId source;
-    const wchar_t *input;
-    const wchar_t *message;
-};
-
-class Form1Messages : public Form1Fixture, public ::testing::WithParamInterface<MessageRow>
-{
-};
-
-TEST_P(Form1Messages, ShowOneMessageAndLeaveBothBoxes)
-{
-    const MessageRow &row = GetParam();
-    clearBoxes();
-    setText(control(row.source), row.input);
-    ASSERT_TRUE(makeActive());
-    click(control(row.button));
-    HWND box = nullptr;
-    ASSERT_TRUE(waitFor([&] { return (box = program->messageBox()) != nullptr; }));
-    EXPECT_EQ(GetWindow(box, GW_OWNER), program->form()) << "the box is owned by the window";
+    EXPECT_EQ(GetWindow(box, GW_OWNER), form) << "the box is owned by the window";
     EXPECT_EQ(textOf(box), L"quennarix");
-    EXPECT_EQ(textOf(GetDlgItem(box, 0xFFFF)), row.message);
+    EXPECT_EQ(textOf(GetDlgItem(box, 0xFFFF)), wide(message));
     std::vector<HWND> buttons;
     bool icon = false;
     for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
@@ -448,25 +362,53 @@ TEST_P(Form1Messages, ShowOneMessageAndLeaveBothBoxes)
     EXPECT_FALSE(icon);
     click(buttons.front());
     EXPECT_TRUE(waitFor([&] { return !IsWindow(box); })) << "OK closes the box";
-    // Windows hands the activation back to the owner. Wine without a window
-    // manager, when X reports the box gone late, sometimes leaves no window
-    // active; where the focus goes when the window is active is ours to check.
-    ASSERT_TRUE(makeActive());
-    EXPECT_TRUE(focusReaches(row.button))
-        << "the window, active again, has the focus on the button, not on " << focusName();
-    EXPECT_TRUE(textOf(control(row.source)) == row.input) << "what was typed stays";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, Form1Messages,
-    ::testing::Values(
-        MessageRow{{"EmptyHexBox"}, Command1, Text2, L"", L"Please enter hex value"},
-        MessageRow{
-            {"HexThatIsNoNumber"}, Command1, Text2, L"XYZ", L"Please enter a valid hex value"},
-        MessageRow{{"EmptyTimeBox"}, Command2, Text1, L"", L"Please enter time value"},
-        MessageRow{
-            {"TimeWithoutColon"}, Command2, Text1, L"130", L"Please enter a valid time value"}),
-    RowName());
+class Form1Behaviour : public Table<BehaviourRow, Form1Window>
+{
+};
+
+TEST_P(Form1Behaviour, AsTheTableSays)
+{
+    setText(control(Text1), wide(row().text1));
+    setText(control(Text2), wide(row().text2));
+    SendMessageW(control(Text1), EM_SETMODIFY, FALSE, 0); // for settled()
+    const HWND target = control(row().control);
+    ASSERT_TRUE(makeActive());
+    switch (row().input) {
+    case Input::Click:
+        click(target);
+        break;
+    case Input::Return:
+        press(target, VK_RETURN);
+        break;
+    case Input::Enter: // the keypad's, an extended key
+        press(target, VK_RETURN, true);
+        break;
+    case Input::Escape:
+        press(target, VK_ESCAPE);
+        break;
+    }
+    ASSERT_TRUE(settled()) << "the window handles what it was sent";
+    const HWND box = program->messageBox();
+    if (row().message.empty()) {
+        EXPECT_EQ(box, nullptr) << "no message box";
+    } else {
+        ASSERT_NE(box, nullptr) << "a message box";
+        expectMessageBox(box, program->form(), row().message);
+        // Windows hands the activation back to the owner. Wine without a window
+        // manager, when X reports the box gone late, sometimes leaves no window
+        // active; where the focus goes when the window is active is ours to check.
+        ASSERT_TRUE(makeActive());
+        EXPECT_TRUE(focusReaches(row().control))
+            << "the window, active again, has the focus on the button, not on " << focusName();
+    }
+    EXPECT_TRUE(textOf(control(Text1)) == wide(row().text1After)) << "time box";
+    EXPECT_TRUE(textOf(control(Text2)) == wide(row().text2After)) << "hex box";
+    EXPECT_TRUE(IsWindow(program->form()));
+}
+
+QUENNARIX_TABLE(Form1Behaviour, behaviourRows());
 
 } // namespace
 } // namespace quennarix::testing

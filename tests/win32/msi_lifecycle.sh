@@ -47,7 +47,7 @@ check "... and keeps its icon" test -s "$c/windows/Installer/$code/quennarix.ico
 
 wine "C:\\Program Files\\Quennarix\\quennarix.exe" &
 program=$!
-window_opens() { timeout 20 xdotool search --sync --onlyvisible --name '^Quennarix$' >/dev/null; }
+window_opens() { "$(dirname "$0")/../../harness/find_window.sh" Quennarix 20 >/dev/null; }
 check "the installed program opens its window" window_opens
 wine taskkill /im quennarix.exe >/dev/null 2>&1
 wait "$program"

@@ -36,10 +36,11 @@ void click(HWND button)
     PostMessageW(button, BM_CLICK, 0, 0);
 }
 
-void press(HWND window, WPARAM key)
+void press(HWND window, WPARAM key, bool extended)
 {
-    PostMessageW(window, WM_KEYDOWN, key, 1);
-    PostMessageW(window, WM_KEYUP, key, 0xC0000001);
+    const LPARAM flags = extended ? 1 << 24 : 0;
+    PostMessageW(window, WM_KEYDOWN, key, flags | 1);
+    PostMessageW(window, WM_KEYUP, key, flags | 0xC0000001);
 }
 
 std::vector<HWND> topLevelWindowsOf(DWORD process)

@@ -17,7 +17,7 @@ std::wstring classOf(HWND window);
 void setText(HWND box, const std::wstring &text);
 // Posted, not sent: a click that opens the modal box would block the sender.
 void click(HWND button);
-void press(HWND window, WPARAM key);
+void press(HWND window, WPARAM key, bool extended = false);
 std::vector<HWND> topLevelWindowsOf(DWORD process);
 
 template <class Condition> bool waitFor(Condition condition, DWORD milliseconds = 5000)

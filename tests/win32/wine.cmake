@@ -1,6 +1,6 @@
 # Windows programs run under Wine on a virtual X server, in prefixes made under
 # the build folder. One Wine test runs at a time.
-set(QUENNARIX_UNDER_WINE ${CMAKE_CURRENT_LIST_DIR}/under_wine.sh)
+set(QUENNARIX_UNDER_WINE ${PROJECT_SOURCE_DIR}/harness/under_wine.sh)
 set(QUENNARIX_WINE_DIR ${CMAKE_BINARY_DIR}/wine)
 
 set(QUENNARIX_WINE_TOOLS wine wineserver Xvfb)
@@ -8,7 +8,7 @@ set(QUENNARIX_WINE_TOOLS wine wineserver Xvfb)
 # A fresh prefix `name` at `dpi` dots per inch, with Wine reporting `windows`.
 function(quennarix_add_wine_prefix name dpi windows)
     quennarix_add_tool_test(wine_prefix_${name} windows NEEDS ${QUENNARIX_WINE_TOOLS}
-        COMMAND ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/make_prefix.sh
+        COMMAND ${PROJECT_SOURCE_DIR}/harness/make_wine_prefix.sh
                 ${QUENNARIX_WINE_DIR}/prefix-${name} ${dpi} ${windows})
     set_tests_properties(wine_prefix_${name} PROPERTIES
         FIXTURES_SETUP wine_${name} RESOURCE_LOCK wine TIMEOUT 180)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Makes a fresh Wine prefix at DPI dots per inch for the Windows tests, with
 # Wine set to WINDOWS (win10 unless given: winecfg -v names the choices).
-# usage: make_prefix.sh PREFIX DPI [WINDOWS]
+# usage: make_wine_prefix.sh PREFIX DPI [WINDOWS]
 set -euo pipefail
 prefix=$1
 dpi=$2

@@ -27,11 +27,14 @@ from Xlib import X, display
 
 from accessibility import (BOX, BUTTON, MESSAGE_BOX, accessible, labels_and_buttons, text_of,
                            wait_for)
-from compositors import COMPOSITORS
+
+ROOT = pathlib.Path(__file__).resolve().parents[2]
+sys.path[:0] = [str(ROOT / "harness"), str(ROOT / "tests" / "shared")]
+from compositors import COMPOSITORS  # noqa: E402
+from expected_layout import CLIENT_AREA  # noqa: E402
 
 PROGRAM = None
 COMPOSITOR = None
-CLIENT_AREA = (471, 296)
 
 
 # CTest passes the Qt the program was built with. Qt's own Wayland frame loads

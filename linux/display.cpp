@@ -1,4 +1,4 @@
-#include "qt/display.hpp"
+#include "linux/display.hpp"
 
 #include <cstdlib>
 

@@ -9,6 +9,6 @@ export WINEDEBUG=-all
 # No prompt to install Mono or Gecko, and no menu entries or file types for
 # the desktop of whoever runs the tests.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-exec "$(dirname "$0")/../with_xvfb.sh" 1280x1024x24 \
+exec "$(dirname "$0")/with_xvfb.sh" 1280x1024x24 \
     bash -c 'status=0; "$@" || status=$?; wineserver -k 2>/dev/null || true; exit "$status"' \
     under_wine "$@"

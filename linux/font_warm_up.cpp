@@ -1,4 +1,4 @@
-#include "qt/font_warm_up.hpp"
+#include "linux/font_warm_up.hpp"
 
 #include <fontconfig/fontconfig.h>
 

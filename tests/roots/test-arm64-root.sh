@@ -5,7 +5,7 @@
 # arm64 and that its program starts, and runs the real program's X11 test
 # against /usr/bin/quennarix there, everything in the root emulated.
 #
-# usage: scripts/test-arm64-root.sh [DEB]   (after make dist; asks for root with
+# usage: tests/roots/test-arm64-root.sh [DEB]   (after make dist; asks for root with
 #        sudo, as install-deps.sh does)
 #   DEB   the package to install, by default dist/'s arm64 one
 # The kernel must run arm64 programs through qemu-user (binfmt_misc); where no
@@ -15,13 +15,13 @@
 # fetched are kept in QUENNARIX_CACHE (default /var/cache/quennarix) for the
 # next run.
 set -euo pipefail
-repo=$(cd "$(dirname "$0")/.." && pwd)
+repo=$(cd "$(dirname "$0")/../.." && pwd)
 deb=$(realpath "${1:-$(ls "$repo"/dist/quennarix_*_arm64.deb)}")
 if ((EUID != 0)); then
     echo "the arm64 root needs root (debootstrap, chroot, mounts, binfmt_misc): asking with sudo"
     exec sudo QUENNARIX_CACHE="${QUENNARIX_CACHE:-}" "$0" "$deb"
 fi
-. "$repo/scripts/debian-root.sh"
+. "$repo/harness/debian-root.sh"
 . /etc/os-release
 release=$VERSION_CODENAME # the package's dependencies are this release's
 
@@ -54,7 +54,7 @@ pristine=$(pristine_root "$release" arm64)
 unpack_root "$pristine" "$root"
 cp "$deb" "$root/tmp/"
 mkdir -p "$root/src"
-cp -r "$repo/tests" "$root/src/"
+cp -r "$repo/tests" "$repo/harness" "$root/src/"
 
 inside='
 set -u
@@ -67,8 +67,8 @@ apt-get install -y -qq --no-install-recommends \
 echo "dpkg: quennarix $(dpkg-query -W -f="\${Version} \${Architecture} \${Status}" quennarix)"
 [[ $(dpkg-query -W -f="\${Architecture}" quennarix) == arm64 ]]
 architecture=$?
-tests/with_xvfb.sh 800x600x24 dbus-run-session -- \
-    python3 tests/qt/executable/test_quennarix.py /usr/bin/quennarix
+harness/with_xvfb.sh 800x600x24 dbus-run-session -- \
+    python3 tests/linux/test_quennarix.py /usr/bin/quennarix
 tested=$?
 echo "arm64 root: the package is arm64: $((architecture == 0)); its test exited $tested"
 ((architecture == 0 && tested == 0))

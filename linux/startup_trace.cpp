@@ -1,4 +1,4 @@
-#include "qt/startup_trace.hpp"
+#include "linux/startup_trace.hpp"
 
 #ifdef QUENNARIX_TRACE_STARTUP
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "qt/termination_signal.hpp"
+#include "linux/termination_signal.hpp"
 
 #include <QCoreApplication>
 #include <QSocketNotifier>

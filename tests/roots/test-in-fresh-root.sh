@@ -1,21 +1,21 @@
 #!/usr/bin/env bash
 # A Debian release as a packager and a new contributor have it: in a fresh root
 # made by debootstrap, from this tree's source archive extracted there, a
-# packager's build as root (scripts/packager-build.sh) while nothing else is
+# packager's build as root (tests/packaging/packager-build.sh) while nothing else is
 # installed; then `make test` and `make run` as a normal user with sudo, as the
 # README gives them; then, as root, this tree's release packages: the amd64
 # .deb installed there with the real program's X11 test against
 # /usr/bin/quennarix, and the arm64 .deb in an arm64 root of the same release.
 #
-# usage: scripts/test-in-fresh-root.sh [RELEASE]   (as root; RELEASE: trixie,
+# usage: tests/roots/test-in-fresh-root.sh [RELEASE]   (as root; RELEASE: trixie,
 #        the default, or bookworm)
 # The pristine root and the packages apt fetched are kept in QUENNARIX_CACHE
 # (default /var/cache/quennarix) for the next run; a machine without them makes them.
 set -euo pipefail
-repo=$(cd "$(dirname "$0")/.." && pwd)
+repo=$(cd "$(dirname "$0")/../.." && pwd)
 release=${1:-trixie}
 arch=$(dpkg --print-architecture)
-. "$repo/scripts/debian-root.sh"
+. "$repo/harness/debian-root.sh"
 root=$repo/build/$release-root
 
 "$repo/scripts/install-deps.sh" -- debootstrap
@@ -32,7 +32,7 @@ cp "$repo"/dist/quennarix_*.deb "$root/tmp/"
 inside='
 set -u
 cd /src/quennarix-*
-scripts/packager-build.sh --fresh
+tests/packaging/packager-build.sh --fresh
 packaged=$?
 # A contributor: a user of their own with sudo, the tree theirs.
 useradd --create-home --shell /bin/bash contributor
@@ -50,11 +50,11 @@ as_contributor "make run 2>&1" | grep -qx "quennarix: no display: neither DISPLA
 ran=$?
 echo "== the release amd64 package, installed here"
 apt-get install -y -qq /tmp/quennarix_*_amd64.deb >/dev/null &&
-    tests/with_xvfb.sh 800x600x24 dbus-run-session -- \
-        python3 tests/qt/executable/test_quennarix.py /usr/bin/quennarix
+    harness/with_xvfb.sh 800x600x24 dbus-run-session -- \
+        python3 tests/linux/test_quennarix.py /usr/bin/quennarix
 installed=$?
 echo "== the release arm64 package, in an arm64 root of this release"
-scripts/test-arm64-root.sh /tmp/quennarix_*_arm64.deb
+tests/roots/test-arm64-root.sh /tmp/quennarix_*_arm64.deb
 arm64=$?
 echo "$(. /etc/os-release; echo "$PRETTY_NAME"): the packager build exited $packaged," \
     "make test as contributor $tested, make run $ran, the release amd64 package test $installed," \

@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Start-up time and peak memory of Quennarix beside its peers (not a test).
 
-Usage: scripts/startup_bench.py [--on x11,sway,weston,mutter,kwin] [--wayland] [--rounds N]
+Usage: bench/startup/startup_bench.py [--on x11,sway,weston,mutter,kwin] [--wayland] [--rounds N]
                                [--also "LABEL=COMMAND ..." ...]
 (after `make build`). --also adds a command to the same run, for example an
 older build of ours; --wayland stands for --on sway,weston.
@@ -28,12 +28,12 @@ import sys
 import tempfile
 import time
 
-ROOT = pathlib.Path(__file__).resolve().parent.parent
+ROOT = pathlib.Path(__file__).resolve().parents[2]
 BUILD = ROOT / "build" / "release"
 SETTLE_MS = "300"  # lets a program draw before it is ended, so its peak memory counts
 
 PROGRAMS = [
-    ("quennarix", [str(BUILD / "qt" / "quennarix")]),
+    ("quennarix", [str(BUILD / "linux" / "quennarix")]),
     ("bare Qt 6 window", [str(BUILD / "bench" / "bare_qt_window")]),
     ("galculator", ["galculator"]),
     ("xcalc", ["xcalc"]),
@@ -48,7 +48,7 @@ def in_session_bus():
     os.environ.pop("QT_QPA_PLATFORM", None)
     command = ["dbus-run-session", "--", sys.executable, __file__, *sys.argv[1:]]
     if "x11" in places(parse_arguments()):
-        command = [str(ROOT / "tests" / "with_xvfb.sh"), "1024x768x24", *command]
+        command = [str(ROOT / "harness" / "with_xvfb.sh"), "1024x768x24", *command]
     os.execvp(command[0], command)
 
 
@@ -131,7 +131,7 @@ def measure_on_desktop(command, env, log):
 
 
 def run_on_compositor(name, programs, rounds):
-    sys.path.insert(0, str(ROOT / "tests" / "qt" / "executable"))
+    sys.path.insert(0, str(ROOT / "harness"))
     from compositors import COMPOSITORS
     with tempfile.TemporaryDirectory() as folder:
         os.chmod(folder, 0o700)

@@ -7,12 +7,12 @@
 # what is not installed are skipped by name, that exactly the listed files are
 # installed, and that the program is hardened. CI runs it in a fresh Debian 13
 # root, from the extracted source archive.
-# usage: scripts/packager-build.sh [--fresh]
+# usage: tests/packaging/packager-build.sh [--fresh]
 #   --fresh   on a machine with nothing else installed: every such test must skip
 set -euo pipefail
 fresh=false
 [[ ${1:-} == --fresh ]] && fresh=true
-root=$(cd "$(dirname "$0")/.." && pwd)
+root=$(cd "$(dirname "$0")/../.." && pwd)
 "$root/scripts/install-deps.sh" program -- libgtest-dev devscripts
 work=$(mktemp -d)
 trap 'rm -rf --one-file-system "$work"' EXIT

@@ -1,10 +1,10 @@
-#include "qt/application.hpp"
-
-#include "qt/compositor_frames.hpp"
-#include "qt/display.hpp"
-#include "qt/font_warm_up.hpp"
-#include "qt/startup_trace.hpp"
-#include "qt/termination_signal.hpp"
+#include "linux/compositor_frames.hpp"
+#include "linux/display.hpp"
+#include "linux/font_warm_up.hpp"
+#include "linux/startup_trace.hpp"
+#include "linux/termination_signal.hpp"
+#include "qt/form1.hpp"
+#include "version.hpp"
 
 #include <QApplication>
 #include <QIcon>
@@ -18,11 +18,22 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <utility>
 
 namespace quennarix::qt {
 
 namespace {
+
+// What the program tells its start-up about itself.
+struct ProjectHeader
+{
+    const char *title; // the application's name, shown on its message boxes
+    const char *version;
+    const char *desktopFileName; // the desktop entry's id, which names the window to the shell
+    const char *iconPath; // a Qt resource path prefix; sizes are appended as "-16.png" and so on
+    std::unique_ptr<QWidget> (*createStartupForm)();
+};
 
 // The icon is PNG; saying so keeps Qt from loading every image plugin to ask
 // whether it reads PNG too.
@@ -99,8 +110,8 @@ void passOnHeldMessages()
     gHeldMessages.clear();
 }
 
-} // namespace
-
+// Shows the start-up form and runs until it is closed; returns the exit status.
+// Without a display it says so in one line on stderr and returns 1.
 int start(const char *programPath, const ProjectHeader &header)
 {
     traceStartupPhase("main");
@@ -145,4 +156,23 @@ int start(const char *programPath, const ProjectHeader &header)
     return QApplication::exec();
 }
 
+} // namespace
 } // namespace quennarix::qt
+
+namespace {
+
+std::unique_ptr<QWidget> createForm1()
+{
+    return std::make_unique<quennarix::qt::Form1>();
+}
+
+constexpr quennarix::qt::ProjectHeader kProject{
+    QUENNARIX_TITLE, QUENNARIX_VERSION, QUENNARIX_APP_ID, ":/icons/quennarix", createForm1,
+};
+
+} // namespace
+
+int main(int, char **argv)
+{
+    return quennarix::qt::start(argv[0], kProject);
+}

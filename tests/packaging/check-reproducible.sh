@@ -4,9 +4,9 @@
 # reprotest can vary it on this machine, and fails with diffoscope's account
 # of what differs. Both builds must also give the SHA256SUMS of dist/: a
 # release rebuilt from its source archive is the release built from the clone.
-# usage: scripts/check-reproducible.sh   (after make dist)
+# usage: tests/packaging/check-reproducible.sh   (after make dist)
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
+root=$(cd "$(dirname "$0")/../.." && pwd)
 if [[ -d $root/.git && -n $(git -C "$root" status --porcelain --untracked-files=no) ]]; then
     echo "note: this tree has uncommitted changes, which its source archive lacks" >&2
 fi

@@ -1,7 +1,7 @@
-#include "qt/compositor_frames.hpp"
+#include "linux/compositor_frames.hpp"
 
-#include "qt/display.hpp"
-#include "qt/frame_choice.hpp"
+#include "linux/display.hpp"
+#include "linux/frame_choice.hpp"
 #include "xdg-decoration-unstable-v1-client-protocol.h"
 #include "xdg-shell-client-protocol.h"
 

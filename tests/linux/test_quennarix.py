@@ -5,6 +5,7 @@ Usage: with_xvfb.sh 800x600x24 dbus-run-session -- test_quennarix.py PATH/TO/que
 The session bus carries the accessibility bus, through which the boxes are read.
 """
 import os
+import pathlib
 import subprocess
 import sys
 import tempfile
@@ -14,6 +15,10 @@ import pyatspi
 from Xlib import X, display, protocol
 
 from accessibility import BOX, MESSAGE_BOX, accessible, labels_and_buttons, text_of, wait_for
+
+ROOT = pathlib.Path(__file__).resolve().parents[2]
+sys.path.insert(0, str(ROOT / "tests" / "shared"))
+from expected_layout import CLIENT_AREA, centre  # noqa: E402
 
 PROGRAM = None
 # Another architecture's build runs through qemu-user, which CTest names.
@@ -26,11 +31,9 @@ def xdotool(*args):
 
 
 def visible_window_named(name):
-    """xdotool matches names without regard to case, so compare exactly here."""
-    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{name}$"],
-                           capture_output=True, text=True).stdout.split()
-    exact = [w for w in found if xdotool("getwindowname", w) == name]
-    return exact[0] if exact else None
+    found = subprocess.run([ROOT / "harness" / "find_window.sh", name], capture_output=True,
+                           text=True)
+    return found.stdout.strip() or None
 
 
 def client_size(window):
@@ -90,11 +93,11 @@ class RunningProgram(unittest.TestCase):
             cls.program.kill()
             cls.program.wait()
 
-    def click(self, x, y):
-        xdotool("mousemove", "--window", self.window, x, y, "click", "1")
+    def click(self, control):
+        xdotool("mousemove", "--window", self.window, *centre(control), "click", "1")
 
     def test_1_window_has_its_client_area(self):
-        self.assertEqual(client_size(self.window), (471, 296))
+        self.assertEqual(client_size(self.window), CLIENT_AREA)
 
     def test_1_window_carries_the_icon(self):
         sizes = wait_for(lambda: window_icon_sizes(self.window), "the window icon")
@@ -110,17 +113,17 @@ class RunningProgram(unittest.TestCase):
         wait_for(lambda: time_box.getState().contains(pyatspi.STATE_FOCUSED), "focus in the time box")
 
     def test_3_hex_to_time_by_keyboard_and_mouse(self):
-        self.click(364, 184)  # the hex box
+        self.click("Text2")
         xdotool("type", "5A")
-        self.click(220, 184)  # "<"
+        self.click("Command1")
         time_box = accessible(BOX, "Time (XX:XX)")
         wait_for(lambda: text_of(time_box) == "01:30", "01:30 in the time box")
         self.assertEqual(text_of(accessible(BOX, "Hex")), "5A")
 
     def test_4_empty_hex_box_gets_a_message(self):
-        self.click(364, 184)
+        self.click("Text2")
         xdotool("key", "ctrl+a", "BackSpace")
-        self.click(220, 184)
+        self.click("Command1")
         box = wait_for(lambda: visible_window_named("quennarix"), "the message box")
         alert = wait_for(lambda: accessible(MESSAGE_BOX, "quennarix"), "the message box's alert")
         labels, buttons = labels_and_buttons(alert)

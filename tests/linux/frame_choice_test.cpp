@@ -1,4 +1,4 @@
-#include "qt/frame_choice.hpp"
+#include "linux/frame_choice.hpp"
 #include "table.hpp"
 
 #include <gtest/gtest.h>
