@@ -39,6 +39,8 @@ void operator delete(void *p, std::size_t) noexcept
 namespace {
 
 using Conversion = quennarix::conversion::ConversionOutcome (*)(std::u16string_view);
+using quennarix::conversion::ConvertHexToTime;
+using quennarix::conversion::ConvertTimeToHex;
 
 void Run(benchmark::State &state, Conversion convert, const std::u16string &input)
 {
@@ -50,43 +52,10 @@ void Run(benchmark::State &state, Conversion convert, const std::u16string &inpu
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * input.size() * 2));
 }
 
-void HexToTimeTypical(benchmark::State &state)
-{
-    Run(state, quennarix::conversion::ConvertHexToTime, u"5A");
-}
-
-void HexToTimeMalformed(benchmark::State &state)
-{
-    Run(state, quennarix::conversion::ConvertHexToTime, u"XYZ");
-}
-
-void TimeToHexTypical(benchmark::State &state)
-{
-    Run(state, quennarix::conversion::ConvertTimeToHex, u"01:30");
-}
-
-void TimeToHexMalformed(benchmark::State &state)
-{
-    Run(state, quennarix::conversion::ConvertTimeToHex, u"1:x");
-}
-
-void TimeToHexNoColon(benchmark::State &state)
-{
-    Run(state, quennarix::conversion::ConvertTimeToHex, u"130");
-}
-
 // Valid numbers behind leading zeros: the whole text has to be read.
-void HexToTimeLong(benchmark::State &state)
+void Long(benchmark::State &state, Conversion convert, const std::u16string &number)
 {
-    Run(state, quennarix::conversion::ConvertHexToTime,
-        std::u16string(state.range(0), u'0') + u"5A");
-    state.SetComplexityN(state.range(0));
-}
-
-void TimeToHexLong(benchmark::State &state)
-{
-    Run(state, quennarix::conversion::ConvertTimeToHex,
-        std::u16string(state.range(0), u'0') + u"1:30");
+    Run(state, convert, std::u16string(state.range(0), u'0') + number);
     state.SetComplexityN(state.range(0));
 }
 
@@ -94,17 +63,17 @@ constexpr std::int64_t kMebibyte = 1 << 20;
 
 } // namespace
 
-BENCHMARK(HexToTimeTypical);
-BENCHMARK(HexToTimeMalformed);
-BENCHMARK(TimeToHexTypical);
-BENCHMARK(TimeToHexMalformed);
-BENCHMARK(TimeToHexNoColon);
-BENCHMARK(HexToTimeLong)
+BENCHMARK_CAPTURE(Run, HexToTimeTypical, ConvertHexToTime, u"5A");
+BENCHMARK_CAPTURE(Run, HexToTimeMalformed, ConvertHexToTime, u"XYZ");
+BENCHMARK_CAPTURE(Run, TimeToHexTypical, ConvertTimeToHex, u"01:30");
+BENCHMARK_CAPTURE(Run, TimeToHexMalformed, ConvertTimeToHex, u"1:x");
+BENCHMARK_CAPTURE(Run, TimeToHexNoColon, ConvertTimeToHex, u"130");
+BENCHMARK_CAPTURE(Long, HexToTime, ConvertHexToTime, u"5A")
     ->RangeMultiplier(8)
     ->Range(1 << 11, kMebibyte)
     ->Unit(benchmark::kMicrosecond)
     ->Complexity(benchmark::oN);
-BENCHMARK(TimeToHexLong)
+BENCHMARK_CAPTURE(Long, TimeToHex, ConvertTimeToHex, u"1:30")
     ->RangeMultiplier(8)
     ->Range(1 << 11, kMebibyte)
     ->Unit(benchmark::kMicrosecond)

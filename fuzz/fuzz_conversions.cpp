@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes, read as UTF-16, to both conversions and checks that
 // every answer is a fixed message or a well-formed text that converts back.
 #include "conversion/hex_to_time.hpp"
-#include "conversion/messages.hpp"
 #include "conversion/time_to_hex.hpp"
+#include "messages.hpp" // the tests' own texts
 
 #include <cstdint>
 #include <cstdio>
@@ -14,6 +14,7 @@
 namespace {
 
 using namespace quennarix::conversion;
+namespace expected = quennarix::testing;
 
 void require(bool holds, const char *what)
 {
@@ -87,15 +88,15 @@ struct Direction
 constexpr Direction kHexToTime{"'<'",
                                ConvertHexToTime,
                                ConvertTimeToHex,
-                               messages::kEnterHexValue,
-                               messages::kEnterValidHexValue,
+                               expected::kEnterHexValue,
+                               expected::kEnterValidHexValue,
                                secondsOfTime,
                                valueOfHex};
 constexpr Direction kTimeToHex{"'>'",
                                ConvertTimeToHex,
                                ConvertHexToTime,
-                               messages::kEnterTimeValue,
-                               messages::kEnterValidTimeValue,
+                               expected::kEnterTimeValue,
+                               expected::kEnterValidTimeValue,
                                valueOfHex,
                                secondsOfTime};
 

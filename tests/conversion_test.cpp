@@ -1,7 +1,7 @@
-#include "behaviour.hpp"
 #include "conversion/hex_to_time.hpp"
 #include "conversion/time_to_hex.hpp"
 #include "conversion_table.hpp"
+#include "messages.hpp"
 
 // Answers on the 0000 to FFFF grid in canonical form are the round trip's.
 namespace quennarix::testing {

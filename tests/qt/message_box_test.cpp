@@ -36,11 +36,11 @@ TEST(MessageBox, ShowsTheMessageWithOnlyOk)
     QTimer::singleShot(0, [&seen] { inspectAndDismiss(seen); });
     QWidget parent;
     parent.show();
-    showMessageBox(&parent, QStringLiteral("Please enter hex value"));
+    showMessageBox(&parent, QStringLiteral("A message"));
 
     ASSERT_TRUE(seen.found);
     EXPECT_TRUE(seen.modal);
-    EXPECT_EQ(seen.text, QStringLiteral("Please enter hex value"));
+    EXPECT_EQ(seen.text, QStringLiteral("A message"));
     EXPECT_EQ(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
 }

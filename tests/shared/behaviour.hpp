@@ -1,6 +1,7 @@
 #pragma once
 
 #include "form/control_id.hpp"
+#include "messages.hpp"
 #include "table.hpp"
 
 #include <string>
@@ -9,11 +10,6 @@
 
 // What the window does, as every front end and the null view must show it.
 namespace quennarix::testing {
-
-inline constexpr std::u16string_view kEnterHexValue = u"Please enter hex value";
-inline constexpr std::u16string_view kEnterValidHexValue = u"Please enter a valid hex value";
-inline constexpr std::u16string_view kEnterTimeValue = u"Please enter time value";
-inline constexpr std::u16string_view kEnterValidTimeValue = u"Please enter a valid time value";
 
 // A click on `control`, or a key pressed in it.
 enum class Input { Click, Return, Enter, Escape };
