@@ -31,18 +31,12 @@ void Command2Click(View &view)
     apply(conversion::ConvertTimeToHex(view.textOf(ControlId::Text1)), ControlId::Text2, view);
 }
 
-bool click(ControlId control, View &view)
+void click(ControlId control, View &view)
 {
-    switch (control) {
-    case ControlId::Command1:
+    if (control == ControlId::Command1)
         Command1Click(view);
-        return true;
-    case ControlId::Command2:
+    else if (control == ControlId::Command2)
         Command2Click(view);
-        return true;
-    default:
-        return false;
-    }
 }
 
 } // namespace quennarix::form

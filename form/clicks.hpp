@@ -11,7 +11,7 @@ void Command1Click(View &view);
 // ">": the time box's minutes and seconds as hex in the hex box.
 void Command2Click(View &view);
 
-// Runs the click of `control`; false when it is no arrow button.
-bool click(ControlId control, View &view);
+// Runs the click of `control`; a click on anything but an arrow does nothing.
+void click(ControlId control, View &view);
 
 } // namespace quennarix::form
