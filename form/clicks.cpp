@@ -10,13 +10,16 @@ namespace quennarix::form {
 
 namespace {
 
-// A message leaves both boxes as they were.
+// An answer is seen in the other box, so a screen reader hears it; a message
+// leaves both boxes as they were.
 void apply(const conversion::ConversionOutcome &outcome, ControlId target, View &view)
 {
-    if (const auto *text = std::get_if<conversion::TargetText>(&outcome))
+    if (const auto *text = std::get_if<conversion::TargetText>(&outcome)) {
         view.replaceText(target, text->text);
-    else
+        view.announce(text->text);
+    } else {
         view.showMessage(std::get<conversion::Message>(outcome).text);
+    }
 }
 
 } // namespace

@@ -19,6 +19,9 @@ public:
     virtual void replaceText(ControlId box, std::u16string_view text) = 0;
     // Returns once the user has dismissed it.
     virtual void showMessage(std::u16string_view message) = 0;
+    // Tells a screen reader what was just written where the user is not,
+    // leaving the focus where it is.
+    virtual void announce(std::u16string_view text) = 0;
 
 protected:
     View() = default;

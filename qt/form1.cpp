@@ -4,6 +4,8 @@
 #include "form/layout.hpp"
 #include "qt/message_box.hpp"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
@@ -80,6 +82,15 @@ QWidget *createControl(const form::ControlLayout &entry, QWidget *parent, int dp
     return control;
 }
 
+// Qt gives a plain QWidget the role of a client area, a filler to a screen
+// reader, even when it is the window; this one is announced as a window.
+QAccessibleInterface *form1Accessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(Form1::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    return nullptr;
+}
+
 QString toQString(std::u16string_view text)
 {
     return QStringView(text.data(), static_cast<qsizetype>(text.size())).toString();
@@ -87,11 +98,14 @@ QString toQString(std::u16string_view text)
 
 } // namespace
 
-Form1::Form1(QWidget *parent) : Form1(showMessageBox, parent) {}
+Form1::Form1(QWidget *parent) : Form1(showMessageBox, {}, parent) {}
 
-Form1::Form1(ShowMessage showMessage, QWidget *parent)
-    : QWidget(parent), m_showMessage(std::move(showMessage))
+Form1::Form1(ShowMessage showMessage, Announce announce, QWidget *parent)
+    : QWidget(parent), m_showMessage(std::move(showMessage)), m_announce(std::move(announce))
 {
+    // Before the title is set, whose change makes Qt look the interface up and keep it.
+    static const bool accessible = (QAccessible::installFactory(form1Accessible), true);
+    (void)accessible;
     registerFontSubstitutes();
     setWindowTitle(QString::fromLatin1(form::kWindowCaption));
     // Where Qt scales for the screen it reports 96 dpi here; where it does not
@@ -147,6 +161,14 @@ void Form1::replaceText(form::ControlId id, std::u16string_view text)
     // An edit rather than setText, so that Undo in the box brings back what it held.
     box(id)->selectAll();
     box(id)->insert(toQString(text));
+}
+
+void Form1::announce(std::u16string_view text)
+{
+    if (m_announce)
+        m_announce(toQString(text));
+    else
+        m_announcer.announce(toQString(text));
 }
 
 void Form1::showMessage(std::u16string_view message)

@@ -2,6 +2,7 @@
 
 #include "form/control_id.hpp"
 #include "form/view.hpp"
+#include "qt/announcer.hpp"
 
 #include <QWidget>
 
@@ -19,11 +20,12 @@ class Form1 : public QWidget, private form::View
     Q_OBJECT
 
 public:
-    // How a message reaches the user; tests put a recorder here.
+    // How a message and an announcement reach the user; tests put recorders here.
     using ShowMessage = std::function<void(QWidget *parent, const QString &message)>;
+    using Announce = std::function<void(const QString &text)>;
 
     explicit Form1(QWidget *parent = nullptr);
-    explicit Form1(ShowMessage showMessage, QWidget *parent = nullptr);
+    explicit Form1(ShowMessage showMessage, Announce announce = {}, QWidget *parent = nullptr);
 
     QWidget *control(form::ControlId id) const;
 
@@ -34,8 +36,11 @@ private:
     std::u16string textOf(form::ControlId box) const override;
     void replaceText(form::ControlId box, std::u16string_view text) override;
     void showMessage(std::u16string_view message) override;
+    void announce(std::u16string_view text) override;
 
     ShowMessage m_showMessage;
+    Announce m_announce;
+    Announcer m_announcer{this};
     std::array<QWidget *, form::kControlCount> m_controls{};
 };
 

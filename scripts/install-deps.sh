@@ -25,7 +25,7 @@ declare -A purposes=(
     # clang's runtime unversioned: clang is 14 on Debian 12 and 19 on Debian 13.
     [check]="libgtest-dev libgmock-dev"
     [test]="clang libclang-rt-dev libbenchmark-dev libxcb1-dev
-            xvfb xdotool x11-utils dbus-daemon at-spi2-core python3 python3-pyatspi python3-xlib
+            xvfb xdotool x11-utils dbus-daemon at-spi2-core python3 python3-pyatspi python3-xlib orca
             desktop-file-utils appstream dpkg-dev file lintian weston sway mutter kwin-wayland kwin-style-breeze xwayland
             reprotest faketime disorderfs diffoscope-minimal"
     # Without fonts-wine, Wine draws "MS Sans Serif" in another face.

@@ -13,14 +13,11 @@ TEST_P(FormBehaviour, OnTheNullView)
     form::click(row().control, view);
     EXPECT_EQ(view.boxes[0], row().text1After);
     EXPECT_EQ(view.boxes[1], row().text2After);
-    if (row().message.empty()) {
-        EXPECT_TRUE(view.messages.empty());
-    } else {
-        EXPECT_EQ(view.messages, std::vector<std::u16string>{std::u16string(row().message)});
-    }
+    EXPECT_EQ(view.messages, messagesIn(row()));
     // An answer is one edit of one box, even when it is the text already there;
     // a message edits nothing.
     EXPECT_EQ(view.edits, row().message.empty() ? 1 : 0);
+    EXPECT_EQ(view.spoken, spokenIn(row()));
 }
 
 QUENNARIX_TABLE(FormBehaviour, clickRows());

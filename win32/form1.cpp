@@ -4,6 +4,7 @@
 #include "form/layout.hpp"
 #include "resource_ids.h"
 #include "win32/accessible_name.hpp"
+#include "win32/announcement.hpp"
 #include "win32/control_ids.hpp"
 #include "win32/dpi.hpp"
 #include "win32/message_box.hpp"
@@ -241,6 +242,11 @@ void Form1::replaceText(form::ControlId box, std::u16string_view text)
     const std::wstring wide = toWide(text);
     SendMessageW(control(box), EM_SETSEL, 0, -1);
     SendMessageW(control(box), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+void Form1::announce(std::u16string_view text)
+{
+    win32::announce(m_window, toWide(text));
 }
 
 void Form1::showMessage(std::u16string_view message)

@@ -41,6 +41,7 @@ private:
     std::u16string textOf(form::ControlId box) const override;
     void replaceText(form::ControlId box, std::u16string_view text) override;
     void showMessage(std::u16string_view message) override;
+    void announce(std::u16string_view text) override;
 
     HWND m_window = nullptr;
     std::array<HWND, form::kControlCount> m_controls{};

@@ -48,6 +48,14 @@ TEST_F(Form1Fixture, UndoInTheTargetBoxBringsBackWhatItHeld)
 
 using Form1Behaviour = testing::Table<testing::BehaviourRow, Form1Fixture>;
 
+std::vector<std::u16string> toU16(const QStringList &texts)
+{
+    std::vector<std::u16string> out;
+    for (const QString &text : texts)
+        out.push_back(text.toStdU16String());
+    return out;
+}
+
 Qt::Key keyOf(testing::Input input)
 {
     switch (input) {
@@ -73,10 +81,8 @@ TEST_P(Form1Behaviour, AsTheTableSays)
     }
     EXPECT_EQ(text1()->text().toStdU16String(), row().text1After);
     EXPECT_EQ(text2()->text().toStdU16String(), row().text2After);
-    QStringList expected;
-    if (!row().message.empty())
-        expected << QString::fromStdU16String(std::u16string(row().message));
-    EXPECT_EQ(messages, expected);
+    EXPECT_EQ(toU16(messages), testing::messagesIn(row()));
+    EXPECT_EQ(toU16(spoken), testing::spokenIn(row()));
     EXPECT_TRUE(form->isVisible());
 }
 

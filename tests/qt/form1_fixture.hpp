@@ -14,14 +14,16 @@
 
 namespace quennarix::testing {
 
-// A shown, active Form1 whose messages are recorded instead of shown.
+// A shown, active Form1 whose messages and announcements are recorded instead
+// of reaching the user.
 class Form1Fixture : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
         form = std::make_unique<qt::Form1>(
-            [this](QWidget *, const QString &message) { messages << message; });
+            [this](QWidget *, const QString &message) { messages << message; },
+            [this](const QString &text) { spoken << text; });
         form->show();
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
@@ -43,6 +45,7 @@ protected:
 
     std::unique_ptr<qt::Form1> form;
     QStringList messages;
+    QStringList spoken;
 };
 
 } // namespace quennarix::testing

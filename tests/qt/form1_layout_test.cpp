@@ -1,6 +1,7 @@
 #include "expected_layout.hpp"
 #include "form1_fixture.hpp"
 
+#include <QAccessible>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
@@ -94,6 +95,7 @@ TEST_F(Form1Fixture, WindowHasItsCaptionAndFixedClientArea)
     EXPECT_EQ(form->windowTitle().toStdString(), window.caption);
     EXPECT_EQ(form->size(), placeOf(window).size());
     EXPECT_EQ(form->minimumSize(), form->maximumSize());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(form.get())->role(), QAccessible::Window);
 }
 
 // The captions were measured in this family; without it they may be cut.

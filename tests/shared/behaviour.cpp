@@ -17,10 +17,34 @@ const std::u16string kLongHex = std::u16string(99'998, u'0') + u"5A";
 const std::vector<BehaviourRow> &behaviourRows()
 {
     static const std::vector<BehaviourRow> rows{
-        {{"HexToTimeReplacesTheTime"}, Command1, Click, u"12:34", u"5A", u"01:30", u"5A", {}},
-        {{"TimeToHexReplacesTheHex"}, Command2, Click, u"01:30", u"7", u"01:30", u"005A", {}},
-        {{"SameAnswerAgain"}, Command2, Click, u"01:30", u"005A", u"01:30", u"005A", {}},
-        {{"HundredThousandCharacters"}, Command1, Click, u"", kLongHex, u"01:30", kLongHex, {}},
+        {{"HexToTimeReplacesTheTime"},
+         Command1,
+         Click,
+         u"12:34",
+         u"5A",
+         u"01:30",
+         u"5A",
+         {},
+         u"01:30"},
+        {{"TimeToHexReplacesTheHex"},
+         Command2,
+         Click,
+         u"01:30",
+         u"7",
+         u"01:30",
+         u"005A",
+         {},
+         u"005A"},
+        {{"SameAnswerAgain"}, Command2, Click, u"01:30", u"005A", u"01:30", u"005A", {}, u"005A"},
+        {{"HundredThousandCharacters"},
+         Command1,
+         Click,
+         u"",
+         kLongHex,
+         u"01:30",
+         kLongHex,
+         {},
+         u"01:30"},
         {{"EmptyHexBox"}, Command1, Click, u"01:30", u"", u"01:30", u"", kEnterHexValue},
         {{"HexThatIsNoNumber"}, Command1, Click, u"", u"XYZ", u"", u"XYZ", kEnterValidHexValue},
         {{"EmptyTimeBox"}, Command2, Click, u"", u"5A", u"", u"5A", kEnterTimeValue},
@@ -34,6 +58,27 @@ const std::vector<BehaviourRow> &behaviourRows()
         {{"EscapeInHex"}, Text2, Escape, u"01:30", u"5B", u"01:30", u"5B", {}},
     };
     return rows;
+}
+
+namespace {
+
+std::vector<std::u16string> noneOrOne(std::u16string_view text)
+{
+    if (text.empty())
+        return {};
+    return {std::u16string(text)};
+}
+
+} // namespace
+
+std::vector<std::u16string> messagesIn(const BehaviourRow &row)
+{
+    return noneOrOne(row.message);
+}
+
+std::vector<std::u16string> spokenIn(const BehaviourRow &row)
+{
+    return noneOrOne(row.spoken);
 }
 
 std::vector<BehaviourRow> clickRows()

@@ -23,10 +23,12 @@ public:
         boxes.at(slot(box)) = text;
     }
     void showMessage(std::u16string_view message) override { messages.emplace_back(message); }
+    void announce(std::u16string_view text) override { spoken.emplace_back(text); }
 
     std::array<std::u16string, 2> boxes;
     int edits = 0;
     std::vector<std::u16string> messages;
+    std::vector<std::u16string> spoken;
 
 private:
     static std::size_t slot(form::ControlId box) { return box == form::ControlId::Text1 ? 0 : 1; }
