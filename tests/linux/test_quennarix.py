@@ -148,8 +148,8 @@ class RunningProgram(unittest.TestCase):
     def test_6_a_screen_reader_heard_the_window_and_the_answer(self):
         if not self.orca:
             self.skipTest("orca is not installed")
-        said = self.orca.stop()
-        self.assertIn("Quennarix frame.", said)
+        said = [line.rstrip(". ") for line in self.orca.stop()]  # Orca 48 ends fewer with "."
+        self.assertIn("Quennarix frame", said)
         # The focus stayed on "<", yet the answer it wrote was spoken.
         self.assertTrue(any("01:30" in line for line in said), said)
 
