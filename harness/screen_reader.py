@@ -31,9 +31,10 @@ class Orca:
             time.sleep(0.2)
 
     def stop(self):
-        """Ends Orca and returns everything it said, in order."""
-        self.process.terminate()
-        self.process.wait(timeout=30)
-        said = _UTTERANCE.findall(self.log.read_text(errors="replace"))
-        self.folder.cleanup()
-        return said
+        """Ends Orca, once, and returns everything it said, in order."""
+        if self.process.poll() is None:
+            self.process.terminate()
+            self.process.wait(timeout=30)
+            self.said = _UTTERANCE.findall(self.log.read_text(errors="replace"))
+            self.folder.cleanup()
+        return self.said
