@@ -16,35 +16,13 @@ const std::u16string kLongHex = std::u16string(99'998, u'0') + u"5A";
 
 const std::vector<BehaviourRow> &behaviourRows()
 {
+    // One row a line; the columns are BehaviourRow's.
+    // clang-format off
     static const std::vector<BehaviourRow> rows{
-        {{"HexToTimeReplacesTheTime"},
-         Command1,
-         Click,
-         u"12:34",
-         u"5A",
-         u"01:30",
-         u"5A",
-         {},
-         u"01:30"},
-        {{"TimeToHexReplacesTheHex"},
-         Command2,
-         Click,
-         u"01:30",
-         u"7",
-         u"01:30",
-         u"005A",
-         {},
-         u"005A"},
+        {{"HexToTimeReplacesTheTime"}, Command1, Click, u"12:34", u"5A", u"01:30", u"5A", {}, u"01:30"},
+        {{"TimeToHexReplacesTheHex"}, Command2, Click, u"01:30", u"7", u"01:30", u"005A", {}, u"005A"},
         {{"SameAnswerAgain"}, Command2, Click, u"01:30", u"005A", u"01:30", u"005A", {}, u"005A"},
-        {{"HundredThousandCharacters"},
-         Command1,
-         Click,
-         u"",
-         kLongHex,
-         u"01:30",
-         kLongHex,
-         {},
-         u"01:30"},
+        {{"HundredThousandCharacters"}, Command1, Click, u"", kLongHex, u"01:30", kLongHex, {}, u"01:30"},
         {{"EmptyHexBox"}, Command1, Click, u"01:30", u"", u"01:30", u"", kEnterHexValue},
         {{"HexThatIsNoNumber"}, Command1, Click, u"", u"XYZ", u"", u"XYZ", kEnterValidHexValue},
         {{"EmptyTimeBox"}, Command2, Click, u"", u"5A", u"", u"5A", kEnterTimeValue},
@@ -57,6 +35,7 @@ const std::vector<BehaviourRow> &behaviourRows()
         {{"EnterInHex"}, Text2, Enter, u"01:30", u"5B", u"01:30", u"5B", {}},
         {{"EscapeInHex"}, Text2, Escape, u"01:30", u"5B", u"01:30", u"5B", {}},
     };
+    // clang-format on
     return rows;
 }
 
