@@ -364,9 +364,7 @@ void expectMessageBox(HWND box, HWND form, std::u16string_view message)
     EXPECT_TRUE(waitFor([&] { return !IsWindow(box); })) << "OK closes the box";
 }
 
-class Form1Behaviour : public Table<BehaviourRow, Form1Window>
-{
-};
+using Form1Behaviour = Table<BehaviourRow, Form1Window>;
 
 TEST_P(Form1Behaviour, AsTheTableSays)
 {
