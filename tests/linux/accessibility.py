@@ -34,6 +34,14 @@ def text_of(node):
     return node.queryText().getText(0, -1)
 
 
+def convert(source, text, button, target):
+    """Puts `text` in the box `source` and presses `button`, through the bus alone;
+    the answer that then stands in the box `target`."""
+    accessible(BOX, source).queryEditableText().setTextContents(text)
+    accessible(BUTTON, button).queryAction().doAction(0)
+    return wait_for(lambda: text_of(accessible(BOX, target)) or None, f"an answer in {target}")
+
+
 def labels_and_buttons(alert):
     """The texts and the button names of a message box."""
     labels = [node.name for node in pyatspi.findAllDescendants(

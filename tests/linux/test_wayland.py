@@ -25,8 +25,8 @@ import pyatspi
 
 from Xlib import X, display
 
-from accessibility import (BOX, BUTTON, MESSAGE_BOX, accessible, labels_and_buttons, text_of,
-                           wait_for)
+from accessibility import (BOX, BUTTON, MESSAGE_BOX, accessible, convert, labels_and_buttons,
+                           text_of, wait_for)
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
 sys.path[:0] = [str(ROOT / "harness"), str(ROOT / "tests" / "shared")]
@@ -129,11 +129,6 @@ class OnWayland(unittest.TestCase):
                                            self.protocol()), "the window's first buffer")
         return int(found[1]), int(found[2])
 
-    def convert(self, source, text, button, target):
-        accessible(BOX, source).queryEditableText().setTextContents(text)
-        accessible(BUTTON, button).queryAction().doAction(0)
-        return wait_for(lambda: text_of(accessible(BOX, target)) or None, f"an answer in {target}")
-
     def maps(self):
         return pathlib.Path(f"/proc/{self.program.pid}/maps").read_text()
 
@@ -179,11 +174,11 @@ class OnWayland(unittest.TestCase):
         self.assertEqual(re.findall(GL, self.maps()), [])
 
     def test_5_hex_to_time(self):
-        self.assertEqual(self.convert("Hex", "5A", "Convert hex to time", "Time (XX:XX)"), "01:30")
+        self.assertEqual(convert("Hex", "5A", "Convert hex to time", "Time (XX:XX)"), "01:30")
 
     def test_6_time_to_hex(self):
         accessible(BOX, "Hex").queryEditableText().setTextContents("")
-        self.assertEqual(self.convert("Time (XX:XX)", "1:75", "Convert time to hex", "Hex"), "0087")
+        self.assertEqual(convert("Time (XX:XX)", "1:75", "Convert time to hex", "Hex"), "0087")
 
     def test_7_empty_hex_box_gets_a_message(self):
         accessible(BOX, "Hex").queryEditableText().setTextContents("")
