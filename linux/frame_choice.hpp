@@ -1,5 +1,7 @@
 #pragma once
 
+#include "linux/setting.hpp"
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -10,18 +12,9 @@
 // frame, or the window manager's through XWayland, costs nothing of the kind.
 namespace quennarix::qt {
 
-// An environment variable's value; nullptr when it is unset or empty.
-using Environment = std::function<const char *(const char *name)>;
 using SocketCheck = std::function<bool(const std::string &path)>;
 // Whether the compositor draws window frames; nullopt when none answers.
 using CompositorQuestion = std::function<std::optional<bool>()>;
-
-struct Setting
-{
-    std::string name;
-    std::string value;
-    friend bool operator==(const Setting &, const Setting &) = default;
-};
 
 // The variable to set before Qt starts, if any. The choice is ours only where
 // Qt would start on Wayland by itself (QT_QPA_PLATFORM names Wayland, or

@@ -1,6 +1,7 @@
 #include "linux/compositor_frames.hpp"
 #include "linux/display.hpp"
 #include "linux/font_warm_up.hpp"
+#include "linux/plasma_gl_test.hpp"
 #include "linux/startup_trace.hpp"
 #include "linux/termination_signal.hpp"
 #include "qt/form1.hpp"
@@ -20,6 +21,7 @@
 #include <cstdlib>
 #include <memory>
 #include <utility>
+#include <vector>
 
 namespace quennarix::qt {
 
@@ -102,11 +104,15 @@ void holdWhileStarting(QtMsgType type, const QMessageLogContext &context, const 
     gHeldMessages.append({type, QByteArray(context.category), message});
 }
 
-void passOnHeldMessages()
+// Messages that only report what the program set on purpose are dropped.
+void passOnHeldMessages(bool glTestSkipped)
 {
     qInstallMessageHandler(gPreviousHandler);
-    for (const HeldMessage &message : std::as_const(gHeldMessages))
-        passOn(message);
+    for (const HeldMessage &message : std::as_const(gHeldMessages)) {
+        if (!glTestSkipped ||
+            !reportsSkippedGlTest(message.category.constData(), message.text.toStdString()))
+            passOn(message);
+    }
     gHeldMessages.clear();
 }
 
@@ -128,6 +134,9 @@ int start(const char *programPath, const ProjectHeader &header)
         QVersionNumber(QUENNARIX_QT_GL_FREE_FRAMES_MAJOR, QUENNARIX_QT_GL_FREE_FRAMES_MINOR))
         chooseWindowFrame();
 #endif
+    const std::vector<Setting> glTestSkips = skipPlasmaGlTest(environmentValue);
+    for (const Setting &setting : glTestSkips)
+        setenv(setting.name.c_str(), setting.value.c_str(), 0);
 
     // The program takes no command line, so Qt is given none either.
     int argc = 1;
@@ -135,7 +144,7 @@ int start(const char *programPath, const ProjectHeader &header)
     gTitle = header.title;
     gPreviousHandler = qInstallMessageHandler(holdWhileStarting);
     QApplication application(argc, argv);
-    passOnHeldMessages();
+    passOnHeldMessages(!glTestSkips.empty());
     QApplication::setApplicationName(QString::fromUtf8(header.title));
     QApplication::setApplicationVersion(QString::fromUtf8(header.version));
     QGuiApplication::setDesktopFileName(QString::fromUtf8(header.desktopFileName));

@@ -1,5 +1,8 @@
-#include "linux/frame_choice.hpp"
+#include "linux/plasma_gl_test.hpp"
 #include "table.hpp"
+#ifdef QUENNARIX_ASK_COMPOSITOR_ABOUT_FRAMES
+#include "linux/frame_choice.hpp"
+#endif
 
 #include <gtest/gtest.h>
 
@@ -8,6 +11,7 @@
 #include <ostream>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace quennarix::qt {
 
@@ -20,6 +24,61 @@ std::ostream &operator<<(std::ostream &out, const Setting &setting)
 namespace {
 
 using Variables = std::map<std::string, std::string>;
+
+Environment environmentOf(const Variables &variables)
+{
+    return [&variables](const char *name) -> const char * {
+        const auto found = variables.find(name);
+        return found == variables.end() ? nullptr : found->second.c_str();
+    };
+}
+
+Variables with(Variables variables, const std::string &name, const std::string &value)
+{
+    variables[name] = value;
+    return variables;
+}
+
+struct PlasmaRow : testing::NamedRow
+{
+    Variables environment;
+    std::vector<Setting> expected;
+};
+
+using PlasmaGlTest = testing::Table<PlasmaRow>;
+
+TEST_P(PlasmaGlTest, IsSkippedWhereThePlasmaThemeLoads)
+{
+    EXPECT_EQ(skipPlasmaGlTest(environmentOf(row().environment)), row().expected);
+}
+
+const Setting kNoWaylandGl{"QT_WAYLAND_CLIENT_BUFFER_INTEGRATION", "none"};
+const Setting kNoX11Gl{"QT_XCB_GL_INTEGRATION", "none"};
+const Variables kPlasma{{"XDG_SESSION_TYPE", "wayland"}, {"XDG_CURRENT_DESKTOP", "KDE"}};
+
+const PlasmaRow kPlasmaRows[] = {
+    PlasmaRow{{"PlasmaSession"}, kPlasma, {kNoWaylandGl, kNoX11Gl}},
+    PlasmaRow{{"KdeAmongDesktops"},
+              with(kPlasma, "XDG_CURRENT_DESKTOP", "Distro:KDE"),
+              {kNoWaylandGl, kNoX11Gl}},
+    PlasmaRow{{"UserNamedPlasmaThemeElsewhere"},
+              {{"XDG_CURRENT_DESKTOP", "GNOME"}, {"QT_QPA_PLATFORMTHEME", "kde"}},
+              {kNoWaylandGl, kNoX11Gl}},
+    PlasmaRow{{"UserNamedAnotherTheme"}, with(kPlasma, "QT_QPA_PLATFORMTHEME", "gtk3"), {}},
+    PlasmaRow{{"UserChoseABufferIntegration"},
+              with(kPlasma, "QT_WAYLAND_CLIENT_BUFFER_INTEGRATION", "wayland-egl"),
+              {kNoX11Gl}},
+    PlasmaRow{{"UserChoseAnX11GlIntegration"},
+              with(kPlasma, "QT_XCB_GL_INTEGRATION", "xcb_egl"),
+              {kNoWaylandGl}},
+    PlasmaRow{{"GnomeSession"}, with(kPlasma, "XDG_CURRENT_DESKTOP", "GNOME"), {}},
+    PlasmaRow{{"NameOnlyBeginsWithKde"}, with(kPlasma, "XDG_CURRENT_DESKTOP", "KDEish"), {}},
+    PlasmaRow{{"NoDesktop"}, {}, {}},
+};
+
+QUENNARIX_TABLE(PlasmaGlTest, kPlasmaRows);
+
+#ifdef QUENNARIX_ASK_COMPOSITOR_ABOUT_FRAMES
 const std::set<std::string> kXWaylandSocket{"/tmp/.X11-unix/X1"};
 
 struct ChoiceRow : testing::NamedRow
@@ -34,15 +93,11 @@ using FrameChoice = testing::Table<ChoiceRow>;
 
 TEST_P(FrameChoice, SetsWhatTheSessionNeeds)
 {
-    const auto environment = [this](const char *name) -> const char * {
-        const auto found = row().environment.find(name);
-        return found == row().environment.end() ? nullptr : found->second.c_str();
-    };
     const auto socketExists = [](const std::string &path) {
         return kXWaylandSocket.count(path) > 0;
     };
     bool asked = false;
-    const auto result = chooseFrame(environment, socketExists, [&] {
+    const auto result = chooseFrame(environmentOf(row().environment), socketExists, [&] {
         asked = true;
         return row().compositorDraws;
     });
@@ -54,12 +109,6 @@ const Setting kNoQtFrame{"QT_WAYLAND_DISABLE_WINDOWDECORATION", "1"};
 const Setting kOnX11{"QT_QPA_PLATFORM", "xcb"};
 const Variables kGnome{
     {"XDG_SESSION_TYPE", "wayland"}, {"XDG_CURRENT_DESKTOP", "GNOME"}, {"DISPLAY", ":1"}};
-
-Variables with(Variables variables, const std::string &name, const std::string &value)
-{
-    variables[name] = value;
-    return variables;
-}
 
 const ChoiceRow kChoices[] = {
     ChoiceRow{{"CompositorDrawsFrames"}, kGnome, true, kNoQtFrame},
@@ -104,6 +153,7 @@ const ChoiceRow kChoices[] = {
 };
 
 QUENNARIX_TABLE(FrameChoice, kChoices);
+#endif
 
 } // namespace
 } // namespace quennarix::qt
