@@ -109,7 +109,7 @@ class KWin:
     def __init__(self, folder, env, log=subprocess.DEVNULL):
         self.folder = pathlib.Path(folder)
         self.socket = self.folder / "wayland-kwin"
-        program = self.folder / "bin" / "kwin_wayland"
+        program = self.program = self.folder / "bin" / "kwin_wayland"
         program.parent.mkdir()
         shutil.copy(shutil.which("kwin_wayland"), program)
         self.written = self.folder / "session.env"
@@ -131,7 +131,10 @@ class KWin:
             return None
         given = dict(line.split("=", 1) for line in self.written.read_text().splitlines()
                      if "=" in line)
+        version = re.search(r"\d+", subprocess.run([self.program, "--version"], text=True,
+                                                   capture_output=True).stdout)
         session = {"XDG_SESSION_TYPE": "wayland", "XDG_CURRENT_DESKTOP": "KDE",
+                   "KDE_FULL_SESSION": "true", "KDE_SESSION_VERSION": version[0],
                    "DISPLAY": given.get("DISPLAY", "")}
         if given.get("XAUTHORITY"):
             session["XAUTHORITY"] = given["XAUTHORITY"]

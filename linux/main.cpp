@@ -1,9 +1,9 @@
 #include "linux/compositor_frames.hpp"
 #include "linux/display.hpp"
 #include "linux/font_warm_up.hpp"
-#include "linux/plasma_gl_test.hpp"
 #include "linux/startup_trace.hpp"
 #include "linux/termination_signal.hpp"
+#include "linux/theme_gl.hpp"
 #include "qt/form1.hpp"
 #include "version.hpp"
 
@@ -105,12 +105,11 @@ void holdWhileStarting(QtMsgType type, const QMessageLogContext &context, const 
 }
 
 // Messages that only report what the program set on purpose are dropped.
-void passOnHeldMessages(bool glTestSkipped)
+void passOnHeldMessages(bool glKeptOut)
 {
     qInstallMessageHandler(gPreviousHandler);
     for (const HeldMessage &message : std::as_const(gHeldMessages)) {
-        if (!glTestSkipped ||
-            !reportsSkippedGlTest(message.category.constData(), message.text.toStdString()))
+        if (!glKeptOut || !reportsGlOff(message.category.constData(), message.text.toStdString()))
             passOn(message);
     }
     gHeldMessages.clear();
@@ -134,8 +133,8 @@ int start(const char *programPath, const ProjectHeader &header)
         QVersionNumber(QUENNARIX_QT_GL_FREE_FRAMES_MAJOR, QUENNARIX_QT_GL_FREE_FRAMES_MINOR))
         chooseWindowFrame();
 #endif
-    const std::vector<Setting> glTestSkips = skipPlasmaGlTest(environmentValue);
-    for (const Setting &setting : glTestSkips)
+    const std::vector<Setting> glKeptOut = keepThemesOffGl(environmentValue);
+    for (const Setting &setting : glKeptOut)
         setenv(setting.name.c_str(), setting.value.c_str(), 0);
 
     // The program takes no command line, so Qt is given none either.
@@ -144,7 +143,7 @@ int start(const char *programPath, const ProjectHeader &header)
     gTitle = header.title;
     gPreviousHandler = qInstallMessageHandler(holdWhileStarting);
     QApplication application(argc, argv);
-    passOnHeldMessages(!glTestSkips.empty());
+    passOnHeldMessages(!glKeptOut.empty());
     QApplication::setApplicationName(QString::fromUtf8(header.title));
     QApplication::setApplicationVersion(QString::fromUtf8(header.version));
     QGuiApplication::setDesktopFileName(QString::fromUtf8(header.desktopFileName));

@@ -22,11 +22,14 @@ declare -A purposes=(
     # needs; CMakeLists.txt alone decides whether it is built.
     [program]="cmake ninja-build make g++ pkg-config qt6-base-dev libfontconfig-dev
                fonts-liberation2 qt6-wayland libwayland-dev wayland-protocols"
-    # clang's runtime unversioned: clang is 14 on Debian 12 and 19 on Debian 13.
     [check]="libgtest-dev libgmock-dev"
+    # clang's runtime unversioned: clang is 14 on Debian 12 and 19 on Debian 13.
+    # The desktops as their users have them: Plasma's platform theme and Breeze,
+    # and the GTK platform theme that Debian's Qt recommends.
     [test]="clang libclang-rt-dev libbenchmark-dev libxcb1-dev
             xvfb xdotool x11-utils dbus-daemon at-spi2-core python3 python3-pyatspi python3-xlib orca
             desktop-file-utils appstream dpkg-dev file lintian weston sway mutter kwin-wayland kwin-style-breeze xwayland
+            plasma-integration breeze qt6-gtk-platformtheme
             reprotest faketime disorderfs diffoscope-minimal"
     # Without fonts-wine, Wine draws "MS Sans Serif" in another face.
     [windows]="cmake ninja-build make g++-mingw-w64-x86-64 wixl msitools python3-olefile

@@ -1,4 +1,4 @@
-#include "linux/plasma_gl_test.hpp"
+#include "linux/theme_gl.hpp"
 #include "table.hpp"
 #ifdef QUENNARIX_ASK_COMPOSITOR_ABOUT_FRAMES
 #include "linux/frame_choice.hpp"
@@ -39,44 +39,47 @@ Variables with(Variables variables, const std::string &name, const std::string &
     return variables;
 }
 
-struct PlasmaRow : testing::NamedRow
+struct ThemeGlRow : testing::NamedRow
 {
     Variables environment;
     std::vector<Setting> expected;
 };
 
-using PlasmaGlTest = testing::Table<PlasmaRow>;
+using ThemeGl = testing::Table<ThemeGlRow>;
 
-TEST_P(PlasmaGlTest, IsSkippedWhereThePlasmaThemeLoads)
+TEST_P(ThemeGl, IsKeptOutUnlessTheUserChose)
 {
-    EXPECT_EQ(skipPlasmaGlTest(environmentOf(row().environment)), row().expected);
+    EXPECT_EQ(keepThemesOffGl(environmentOf(row().environment)), row().expected);
 }
 
+const Setting kNoGtkGl{"GDK_GL", "disable"};
 const Setting kNoWaylandGl{"QT_WAYLAND_CLIENT_BUFFER_INTEGRATION", "none"};
 const Setting kNoX11Gl{"QT_XCB_GL_INTEGRATION", "none"};
 const Variables kPlasma{{"XDG_SESSION_TYPE", "wayland"}, {"XDG_CURRENT_DESKTOP", "KDE"}};
+const std::vector<Setting> kAllOff{kNoGtkGl, kNoWaylandGl, kNoX11Gl};
 
-const PlasmaRow kPlasmaRows[] = {
-    PlasmaRow{{"PlasmaSession"}, kPlasma, {kNoWaylandGl, kNoX11Gl}},
-    PlasmaRow{{"KdeAmongDesktops"},
-              with(kPlasma, "XDG_CURRENT_DESKTOP", "Distro:KDE"),
-              {kNoWaylandGl, kNoX11Gl}},
-    PlasmaRow{{"UserNamedPlasmaThemeElsewhere"},
-              {{"XDG_CURRENT_DESKTOP", "GNOME"}, {"QT_QPA_PLATFORMTHEME", "kde"}},
-              {kNoWaylandGl, kNoX11Gl}},
-    PlasmaRow{{"UserNamedAnotherTheme"}, with(kPlasma, "QT_QPA_PLATFORMTHEME", "gtk3"), {}},
-    PlasmaRow{{"UserChoseABufferIntegration"},
-              with(kPlasma, "QT_WAYLAND_CLIENT_BUFFER_INTEGRATION", "wayland-egl"),
-              {kNoX11Gl}},
-    PlasmaRow{{"UserChoseAnX11GlIntegration"},
-              with(kPlasma, "QT_XCB_GL_INTEGRATION", "xcb_egl"),
-              {kNoWaylandGl}},
-    PlasmaRow{{"GnomeSession"}, with(kPlasma, "XDG_CURRENT_DESKTOP", "GNOME"), {}},
-    PlasmaRow{{"NameOnlyBeginsWithKde"}, with(kPlasma, "XDG_CURRENT_DESKTOP", "KDEish"), {}},
-    PlasmaRow{{"NoDesktop"}, {}, {}},
+const ThemeGlRow kThemeGlRows[] = {
+    ThemeGlRow{{"PlasmaSession"}, kPlasma, kAllOff},
+    ThemeGlRow{{"KdeAmongDesktops"}, with(kPlasma, "XDG_CURRENT_DESKTOP", "Distro:KDE"), kAllOff},
+    ThemeGlRow{{"UserNamedPlasmaThemeElsewhere"},
+               {{"XDG_CURRENT_DESKTOP", "GNOME"}, {"QT_QPA_PLATFORMTHEME", "kde"}},
+               kAllOff},
+    ThemeGlRow{
+        {"UserNamedAnotherTheme"}, with(kPlasma, "QT_QPA_PLATFORMTHEME", "gtk3"), {kNoGtkGl}},
+    ThemeGlRow{{"UserChoseABufferIntegration"},
+               with(kPlasma, "QT_WAYLAND_CLIENT_BUFFER_INTEGRATION", "wayland-egl"),
+               {kNoGtkGl, kNoX11Gl}},
+    ThemeGlRow{{"UserChoseAnX11GlIntegration"},
+               with(kPlasma, "QT_XCB_GL_INTEGRATION", "xcb_egl"),
+               {kNoGtkGl, kNoWaylandGl}},
+    ThemeGlRow{{"UserChoseGtksGl"}, with(kPlasma, "GDK_GL", "always"), {kNoWaylandGl, kNoX11Gl}},
+    ThemeGlRow{{"GnomeSession"}, with(kPlasma, "XDG_CURRENT_DESKTOP", "GNOME"), {kNoGtkGl}},
+    ThemeGlRow{
+        {"NameOnlyBeginsWithKde"}, with(kPlasma, "XDG_CURRENT_DESKTOP", "KDEish"), {kNoGtkGl}},
+    ThemeGlRow{{"NoDesktop"}, {}, {kNoGtkGl}},
 };
 
-QUENNARIX_TABLE(PlasmaGlTest, kPlasmaRows);
+QUENNARIX_TABLE(ThemeGl, kThemeGlRows);
 
 #ifdef QUENNARIX_ASK_COMPOSITOR_ABOUT_FRAMES
 const std::set<std::string> kXWaylandSocket{"/tmp/.X11-unix/X1"};

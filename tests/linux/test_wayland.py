@@ -46,6 +46,10 @@ OBJECT = r"[@#]"
 # Qt's platform plugins, as mapped into the program.
 PLUGINS = {"wayland": "libqwayland-generic.so", "xcb": "libqxcb.so"}
 GL = r"\S*(?:_dri\.so|libEGL_mesa)\S*"
+# What each desktop's integration adds where it is installed, as a user has it:
+# the platform theme and, on Plasma, the Breeze style.
+INTEGRATION = {"mutter": ["platformthemes/libqgtk3.so"],
+               "kwin": ["platformthemes/KDEPlasmaPlatformTheme6.so", "styles/breeze6.so"]}
 
 
 def expected_platform():
@@ -140,10 +144,18 @@ class OnWayland(unittest.TestCase):
 
     def mapped(self, folder):
         """The Qt plugins of the folder mapped into the program."""
-        return sorted(set(re.findall(rf"/{folder}/(lib\S+\.so)", self.maps())))
+        return sorted(set(re.findall(rf"/{folder}/(\S+\.so)\b", self.maps())))
 
     def test_2_runs_on_the_platform_it_should(self):
         self.assertEqual(self.mapped("platforms"), [PLUGINS[expected_platform()]])
+
+    def test_2_loads_the_desktops_integration(self):
+        plugins = pathlib.Path(re.search(r"(/\S+)/platforms/lib", self.maps())[1])
+        for plugin in INTEGRATION.get(COMPOSITOR, []):
+            folder, name = plugin.split("/")
+            with self.subTest(plugin):
+                expected = [name] if (plugins / plugin).exists() else []
+                self.assertEqual([found for found in self.mapped(folder) if found == name], expected)
 
     def test_3_frame_is_drawn_by_whoever_should(self):
         if expected_platform() == "xcb":
@@ -172,6 +184,9 @@ class OnWayland(unittest.TestCase):
                 and QT_FRAME_LOADS_GL:
             self.skipTest("before Qt 6.8, Qt's own frame loads its EGL integration")
         self.assertEqual(re.findall(GL, self.maps()), [])
+        said = self.protocol()
+        self.assertNotIn("fallback to QtQuick software backend", said)
+        self.assertNotIn("client buffer integration", said)
 
     def test_5_hex_to_time(self):
         self.assertEqual(convert("Hex", "5A", "Convert hex to time", "Time (XX:XX)"), "01:30")

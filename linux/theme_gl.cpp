@@ -1,4 +1,6 @@
-#include "linux/plasma_gl_test.hpp"
+#include "linux/theme_gl.hpp"
+
+#include <utility>
 
 namespace quennarix::qt {
 
@@ -24,19 +26,22 @@ bool plasmaThemeLoads(const Environment &environment)
 
 } // namespace
 
-std::vector<Setting> skipPlasmaGlTest(const Environment &environment)
+std::vector<Setting> keepThemesOffGl(const Environment &environment)
 {
+    std::vector<Setting> wanted{{"GDK_GL", "disable"}};
+    if (plasmaThemeLoads(environment)) {
+        wanted.push_back({"QT_WAYLAND_CLIENT_BUFFER_INTEGRATION", "none"});
+        wanted.push_back({"QT_XCB_GL_INTEGRATION", "none"});
+    }
     std::vector<Setting> settings;
-    if (!plasmaThemeLoads(environment))
-        return settings;
-    for (const char *name : {"QT_WAYLAND_CLIENT_BUFFER_INTEGRATION", "QT_XCB_GL_INTEGRATION"}) {
-        if (environment(name) == nullptr)
-            settings.push_back({name, "none"});
+    for (Setting &setting : wanted) {
+        if (environment(setting.name.c_str()) == nullptr)
+            settings.push_back(std::move(setting));
     }
     return settings;
 }
 
-bool reportsSkippedGlTest(std::string_view category, std::string_view message)
+bool reportsGlOff(std::string_view category, std::string_view message)
 {
     if (category == "qt.qpa.wayland")
         return message.starts_with("Failed to load client buffer integration: \"none\"") ||
