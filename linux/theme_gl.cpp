@@ -46,7 +46,8 @@ bool reportsGlOff(std::string_view category, std::string_view message)
     if (category == "qt.qpa.wayland")
         return message.starts_with("Failed to load client buffer integration: \"none\"") ||
                message.starts_with("Available client buffer integrations:");
-    return message == "Warning: fallback to QtQuick software backend.";
+    return message == "Warning: fallback to QtQuick software backend." ||
+           message.starts_with("QXcbIntegration: Cannot create platform OpenGL context");
 }
 
 } // namespace quennarix::qt
