@@ -2,6 +2,7 @@
 
 #include "form/clicks.hpp"
 #include "form/layout.hpp"
+#include "qt/accessible_box.hpp"
 #include "qt/message_box.hpp"
 
 #include <QAccessible>
@@ -83,11 +84,15 @@ QWidget *createControl(const form::ControlLayout &entry, QWidget *parent, int dp
 }
 
 // Qt gives a plain QWidget the role of a client area, a filler to a screen
-// reader, even when it is the window; this one is announced as a window.
+// reader, even when it is the window; this one is announced as a window. Its
+// boxes are read whole (AccessibleBox).
 QAccessibleInterface *form1Accessible(const QString &className, QObject *object)
 {
     if (className == QLatin1String(Form1::staticMetaObject.className()))
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    if (auto *box = qobject_cast<QLineEdit *>(object);
+        box != nullptr && qobject_cast<Form1 *>(box->parent()) != nullptr)
+        return new AccessibleBox(box);
     return nullptr;
 }
 
