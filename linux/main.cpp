@@ -1,4 +1,5 @@
 #include "linux/compositor_frames.hpp"
+#include "linux/dark_style.hpp"
 #include "linux/display.hpp"
 #include "linux/font_warm_up.hpp"
 #include "linux/startup_trace.hpp"
@@ -133,6 +134,12 @@ int start(const char *programPath, const ProjectHeader &header)
         QVersionNumber(QUENNARIX_QT_GL_FREE_FRAMES_MAJOR, QUENNARIX_QT_GL_FREE_FRAMES_MINOR))
         chooseWindowFrame();
 #endif
+    DesktopPortal portal;
+    const auto askPortal = [&portal](const char *nameSpace, const char *key) {
+        return portal.read(nameSpace, key);
+    };
+    if (const auto dark = chooseDarkVariant(environmentValue, askPortal))
+        setenv(dark->name.c_str(), dark->value.c_str(), 0);
     const std::vector<Setting> glKeptOut = keepThemesOffGl(environmentValue);
     for (const Setting &setting : glKeptOut)
         setenv(setting.name.c_str(), setting.value.c_str(), 0);

@@ -20,16 +20,18 @@ set -euo pipefail
 declare -A purposes=(
     # The Wayland headers and protocols for the frame choice a Qt before 6.8
     # needs; CMakeLists.txt alone decides whether it is built.
-    [program]="cmake ninja-build make g++ pkg-config qt6-base-dev libfontconfig-dev
+    [program]="cmake ninja-build make g++ pkg-config qt6-base-dev libfontconfig-dev libdbus-1-dev
                fonts-liberation2 qt6-wayland libwayland-dev wayland-protocols"
     [check]="libgtest-dev libgmock-dev"
     # clang's runtime unversioned: clang is 14 on Debian 12 and 19 on Debian 13.
     # The desktops as their users have them: Plasma's platform theme and Breeze,
-    # and the GTK platform theme that Debian's Qt recommends.
+    # the GTK platform theme that Debian's Qt recommends, and GNOME's settings
+    # as the desktop portal gives them.
     [test]="clang libclang-rt-dev libbenchmark-dev libxcb1-dev
             xvfb xdotool x11-utils dbus-daemon at-spi2-core python3 python3-pyatspi python3-xlib orca
             desktop-file-utils appstream dpkg-dev file lintian weston sway mutter kwin-wayland kwin-style-breeze xwayland
-            plasma-integration breeze qt6-gtk-platformtheme
+            plasma-integration breeze qt6-gtk-platformtheme xdg-desktop-portal
+            xdg-desktop-portal-gtk dconf-service dconf-gsettings-backend libglib2.0-bin
             reprotest faketime disorderfs diffoscope-minimal"
     # Without fonts-wine, Wine draws "MS Sans Serif" in another face.
     [windows]="cmake ninja-build make g++-mingw-w64-x86-64 wixl msitools python3-olefile
@@ -39,7 +41,7 @@ declare -A purposes=(
     [windows-test]="googletest wine wine64 fonts-wine fonts-liberation2 xvfb xdotool"
     # Multiarch: the arm64 libraries beside the machine's own, its tools as they are.
     [arm64]="crossbuild-essential-arm64 qt6-base-dev:arm64 qt6-base-dev-tools
-             libfontconfig-dev:arm64 libwayland-dev:arm64 wayland-protocols dpkg-dev"
+             libfontconfig-dev:arm64 libdbus-1-dev:arm64 libwayland-dev:arm64 wayland-protocols dpkg-dev"
     [arm64-test]="qemu-user-static libgtest-dev:arm64 qt6-wayland:arm64 debootstrap"
     [release]="dpkg-dev file git"
     [pictures]="python3-pil librsvg2-bin xvfb x11-utils"

@@ -1,3 +1,4 @@
+#include "linux/dark_style.hpp"
 #include "linux/theme_gl.hpp"
 #include "table.hpp"
 #ifdef QUENNARIX_ASK_COMPOSITOR_ABOUT_FRAMES
@@ -80,6 +81,68 @@ const ThemeGlRow kThemeGlRows[] = {
 };
 
 QUENNARIX_TABLE(ThemeGl, kThemeGlRows);
+
+struct DarkRow : testing::NamedRow
+{
+    Variables environment;
+    Variables portal; // "namespace key" to value; a key missing has no answer
+    std::optional<Setting> expected;
+    bool asks = true;
+};
+
+using DarkVariant = testing::Table<DarkRow>;
+
+TEST_P(DarkVariant, IsAskedOfGtkWhereGnomeWantsDark)
+{
+    bool asked = false;
+    const auto portal = [&](const char *nameSpace, const char *key) -> std::optional<std::string> {
+        asked = true;
+        const auto found = row().portal.find(std::string(nameSpace) + " " + key);
+        return found == row().portal.end() ? std::nullopt : std::optional(found->second);
+    };
+    EXPECT_EQ(chooseDarkVariant(environmentOf(row().environment), portal), row().expected);
+    EXPECT_EQ(asked, row().asks);
+}
+
+const Variables kGnomeSession{{"XDG_CURRENT_DESKTOP", "GNOME"}};
+const std::string kScheme = "org.freedesktop.appearance color-scheme";
+const std::string kGtkTheme = "org.gnome.desktop.interface gtk-theme";
+const Variables kDarkStyle{{kScheme, "1"}, {kGtkTheme, "Adwaita"}};
+
+const DarkRow kDarkRows[] = {
+    DarkRow{{"DarkStyle"}, kGnomeSession, kDarkStyle, Setting{"GTK_THEME", "Adwaita:dark"}},
+    DarkRow{{"DarkStyleInUbuntu"},
+            {{"XDG_CURRENT_DESKTOP", "ubuntu:GNOME"}},
+            {{kScheme, "1"}, {kGtkTheme, "Yaru"}},
+            Setting{"GTK_THEME", "Yaru:dark"}},
+    DarkRow{
+        {"NoThemeNamed"}, kGnomeSession, {{kScheme, "1"}}, Setting{"GTK_THEME", "Adwaita:dark"}},
+    DarkRow{{"ThemeAlreadyDark"},
+            kGnomeSession,
+            {{kScheme, "1"}, {kGtkTheme, "Adwaita-dark"}},
+            std::nullopt},
+    DarkRow{
+        {"DefaultStyle"}, kGnomeSession, {{kScheme, "0"}, {kGtkTheme, "Adwaita"}}, std::nullopt},
+    DarkRow{{"LightStyle"}, kGnomeSession, {{kScheme, "2"}, {kGtkTheme, "Adwaita"}}, std::nullopt},
+    DarkRow{{"NoPortal"}, kGnomeSession, {}, std::nullopt},
+    DarkRow{{"UserNamedGtkTheme"},
+            with(kGnomeSession, "GTK_THEME", "HighContrast"),
+            kDarkStyle,
+            std::nullopt,
+            false},
+    DarkRow{{"UserNamedAnotherQtTheme"},
+            with(kGnomeSession, "QT_QPA_PLATFORMTHEME", "kde"),
+            kDarkStyle,
+            std::nullopt,
+            false},
+    DarkRow{{"UserNamedGtkQtThemeElsewhere"},
+            {{"QT_QPA_PLATFORMTHEME", "gtk3"}},
+            kDarkStyle,
+            Setting{"GTK_THEME", "Adwaita:dark"}},
+    DarkRow{{"Plasma"}, {{"XDG_CURRENT_DESKTOP", "KDE"}}, kDarkStyle, std::nullopt, false},
+};
+
+QUENNARIX_TABLE(DarkVariant, kDarkRows);
 
 #ifdef QUENNARIX_ASK_COMPOSITOR_ABOUT_FRAMES
 const std::set<std::string> kXWaylandSocket{"/tmp/.X11-unix/X1"};

@@ -177,6 +177,51 @@ class WithScreenReader(unittest.TestCase):
         self.assertTrue(any("01:30" in line for line in said), said)
 
 
+class InGnomesColours(unittest.TestCase):
+    """On GNOME, with the GTK platform theme as Debian's Qt recommends it and the
+    desktop portal as GNOME runs it, the window follows the Dark Style switch."""
+
+    @classmethod
+    def setUpClass(cls):
+        if EMULATOR or not any(pathlib.Path("/usr/lib").glob("*/qt6/plugins/platformthemes/libqgtk3.so")):
+            raise unittest.SkipTest("the GTK platform theme is not installed (for this architecture)")
+        for tool in ("gsettings", "gdbus", "/usr/libexec/xdg-desktop-portal-gtk"):
+            if not shutil.which(tool):
+                raise unittest.SkipTest(f"{tool} is not installed")
+        # The portal, started by the bus, finds its GTK backend by the desktop's name.
+        subprocess.run(["gdbus", "call", "--session", "--dest", "org.freedesktop.DBus",
+                        "--object-path", "/org/freedesktop/DBus", "--method",
+                        "org.freedesktop.DBus.UpdateActivationEnvironment",
+                        "{'XDG_CURRENT_DESKTOP': 'GNOME'}"], check=True, capture_output=True)
+
+    def background(self, window):
+        """The window's own colour, from the X server: (red, green, blue)."""
+        connection = display.Display()
+        try:
+            pixel = connection.create_resource_object("window", int(window)).get_image(
+                3, 3, 1, 1, X.ZPixmap, 0xffffffff).data
+            return pixel[2], pixel[1], pixel[0]
+        finally:
+            connection.close()
+
+    def test_the_dark_style_switch(self):
+        rows = {"default": ("default", "light"), "dark style": ("prefer-dark", "dark")}
+        for name, (scheme, expected) in rows.items():
+            with self.subTest(name):
+                subprocess.run(["gsettings", "set", "org.gnome.desktop.interface", "color-scheme",
+                                scheme], check=True)
+                env = {k: v for k, v in os.environ.items() if k != "GTK_THEME"}
+                program = subprocess.Popen([PROGRAM], env={**env, "XDG_CURRENT_DESKTOP": "GNOME"},
+                                           stderr=subprocess.DEVNULL)
+                self.addCleanup(program.kill)
+                window = wait_for(lambda: visible_window_named("Quennarix"), "the main window")
+                # Dark is a background below half brightness (Adwaita-dark's is #323232).
+                shade = lambda: "dark" if sum(self.background(window)) < 3 * 128 else "light"
+                wait_for(lambda: shade() == expected, f"a {expected} window")
+                program.terminate()
+                program.wait(timeout=10)
+
+
 class FailedStart(unittest.TestCase):
     """Each way the start can fail ends in one line naming the cause, and status 1."""
 
