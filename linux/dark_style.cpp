@@ -12,25 +12,6 @@ namespace quennarix::qt {
 
 namespace {
 
-bool namesDesktop(const char *desktops, std::string_view wanted)
-{
-    for (std::string_view rest(desktops != nullptr ? desktops : ""); !rest.empty();) {
-        const auto colon = rest.find(':');
-        if (rest.substr(0, colon) == wanted)
-            return true;
-        rest = colon == std::string_view::npos ? std::string_view() : rest.substr(colon + 1);
-    }
-    return false;
-}
-
-// Qt picks the GTK theme when the user names it, or, naming none, on GNOME.
-bool gtkThemeDraws(const Environment &environment)
-{
-    if (const char *theme = environment("QT_QPA_PLATFORMTHEME"))
-        return std::string_view(theme) == "gtk3";
-    return namesDesktop(environment("XDG_CURRENT_DESKTOP"), "GNOME");
-}
-
 // The portal's answer is a variant, which older portals wrap in another.
 std::optional<std::string> valueOf(DBusMessageIter *iterator)
 {
@@ -70,7 +51,7 @@ bool sessionBusNamed()
 std::optional<Setting> chooseDarkVariant(const Environment &environment,
                                          const PortalSetting &portal)
 {
-    if (environment("GTK_THEME") != nullptr || !gtkThemeDraws(environment))
+    if (environment("GTK_THEME") != nullptr || !qtLoadsTheme(environment, "gtk3", "GNOME"))
         return std::nullopt;
     if (portal("org.freedesktop.appearance", "color-scheme") != "1") // 1: prefer dark
         return std::nullopt;

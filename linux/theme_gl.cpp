@@ -4,32 +4,10 @@
 
 namespace quennarix::qt {
 
-namespace {
-
-// Qt loads the theme whose key is "kde" when the user names it, or, naming
-// none, when the desktop is KDE's.
-bool plasmaThemeLoads(const Environment &environment)
-{
-    if (const char *theme = environment("QT_QPA_PLATFORMTHEME"))
-        return std::string_view(theme) == "kde";
-    const char *desktops = environment("XDG_CURRENT_DESKTOP");
-    if (desktops == nullptr)
-        return false;
-    for (std::string_view rest(desktops); !rest.empty();) {
-        const auto colon = rest.find(':');
-        if (rest.substr(0, colon) == "KDE")
-            return true;
-        rest = colon == std::string_view::npos ? std::string_view() : rest.substr(colon + 1);
-    }
-    return false;
-}
-
-} // namespace
-
 std::vector<Setting> keepThemesOffGl(const Environment &environment)
 {
     std::vector<Setting> wanted{{"GDK_GL", "disable"}};
-    if (plasmaThemeLoads(environment)) {
+    if (qtLoadsTheme(environment, "kde", "KDE")) {
         wanted.push_back({"QT_WAYLAND_CLIENT_BUFFER_INTEGRATION", "none"});
         wanted.push_back({"QT_XCB_GL_INTEGRATION", "none"});
     }
