@@ -70,10 +70,6 @@ const ThemeGlRow kThemeGlRows[] = {
     ThemeGlRow{{"UserChoseABufferIntegration"},
                with(kPlasma, "QT_WAYLAND_CLIENT_BUFFER_INTEGRATION", "wayland-egl"),
                {kNoGtkGl, kNoX11Gl}},
-    ThemeGlRow{{"UserChoseAnX11GlIntegration"},
-               with(kPlasma, "QT_XCB_GL_INTEGRATION", "xcb_egl"),
-               {kNoGtkGl, kNoWaylandGl}},
-    ThemeGlRow{{"UserChoseGtksGl"}, with(kPlasma, "GDK_GL", "always"), {kNoWaylandGl, kNoX11Gl}},
     ThemeGlRow{{"GnomeSession"}, with(kPlasma, "XDG_CURRENT_DESKTOP", "GNOME"), {kNoGtkGl}},
     ThemeGlRow{
         {"NameOnlyBeginsWithKde"}, with(kPlasma, "XDG_CURRENT_DESKTOP", "KDEish"), {kNoGtkGl}},
@@ -107,14 +103,10 @@ TEST_P(DarkVariant, IsAskedOfGtkWhereGnomeWantsDark)
 const Variables kGnomeSession{{"XDG_CURRENT_DESKTOP", "GNOME"}};
 const std::string kScheme = "org.freedesktop.appearance color-scheme";
 const std::string kGtkTheme = "org.gnome.desktop.interface gtk-theme";
-const Variables kDarkStyle{{kScheme, "1"}, {kGtkTheme, "Adwaita"}};
+const Variables kDarkStyle{{kScheme, "1"}, {kGtkTheme, "Yaru"}};
 
 const DarkRow kDarkRows[] = {
-    DarkRow{{"DarkStyle"}, kGnomeSession, kDarkStyle, Setting{"GTK_THEME", "Adwaita:dark"}},
-    DarkRow{{"DarkStyleInUbuntu"},
-            {{"XDG_CURRENT_DESKTOP", "ubuntu:GNOME"}},
-            {{kScheme, "1"}, {kGtkTheme, "Yaru"}},
-            Setting{"GTK_THEME", "Yaru:dark"}},
+    DarkRow{{"DarkStyle"}, kGnomeSession, kDarkStyle, Setting{"GTK_THEME", "Yaru:dark"}},
     DarkRow{
         {"NoThemeNamed"}, kGnomeSession, {{kScheme, "1"}}, Setting{"GTK_THEME", "Adwaita:dark"}},
     DarkRow{{"ThemeAlreadyDark"},
@@ -123,22 +115,12 @@ const DarkRow kDarkRows[] = {
             std::nullopt},
     DarkRow{
         {"DefaultStyle"}, kGnomeSession, {{kScheme, "0"}, {kGtkTheme, "Adwaita"}}, std::nullopt},
-    DarkRow{{"LightStyle"}, kGnomeSession, {{kScheme, "2"}, {kGtkTheme, "Adwaita"}}, std::nullopt},
     DarkRow{{"NoPortal"}, kGnomeSession, {}, std::nullopt},
     DarkRow{{"UserNamedGtkTheme"},
             with(kGnomeSession, "GTK_THEME", "HighContrast"),
             kDarkStyle,
             std::nullopt,
             false},
-    DarkRow{{"UserNamedAnotherQtTheme"},
-            with(kGnomeSession, "QT_QPA_PLATFORMTHEME", "kde"),
-            kDarkStyle,
-            std::nullopt,
-            false},
-    DarkRow{{"UserNamedGtkQtThemeElsewhere"},
-            {{"QT_QPA_PLATFORMTHEME", "gtk3"}},
-            kDarkStyle,
-            Setting{"GTK_THEME", "Adwaita:dark"}},
     DarkRow{{"Plasma"}, {{"XDG_CURRENT_DESKTOP", "KDE"}}, kDarkStyle, std::nullopt, false},
 };
 

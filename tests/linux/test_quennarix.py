@@ -194,15 +194,14 @@ class InGnomesColours(unittest.TestCase):
                         "org.freedesktop.DBus.UpdateActivationEnvironment",
                         "{'XDG_CURRENT_DESKTOP': 'GNOME'}"], check=True, capture_output=True)
 
-    def background(self, window):
-        """The window's own colour, from the X server: (red, green, blue)."""
+    def shade(self, window):
+        """Dark below half brightness (Adwaita-dark's background is #323232), as
+        the X server has the window."""
         connection = display.Display()
-        try:
-            pixel = connection.create_resource_object("window", int(window)).get_image(
-                3, 3, 1, 1, X.ZPixmap, 0xffffffff).data
-            return pixel[2], pixel[1], pixel[0]
-        finally:
-            connection.close()
+        pixel = connection.create_resource_object("window", int(window)).get_image(
+            3, 3, 1, 1, X.ZPixmap, 0xffffffff).data
+        connection.close()
+        return "dark" if sum(pixel[:3]) < 3 * 128 else "light"
 
     def test_the_dark_style_switch(self):
         rows = {"default": ("default", "light"), "dark style": ("prefer-dark", "dark")}
@@ -215,9 +214,7 @@ class InGnomesColours(unittest.TestCase):
                                            stderr=subprocess.DEVNULL)
                 self.addCleanup(program.kill)
                 window = wait_for(lambda: visible_window_named("Quennarix"), "the main window")
-                # Dark is a background below half brightness (Adwaita-dark's is #323232).
-                shade = lambda: "dark" if sum(self.background(window)) < 3 * 128 else "light"
-                wait_for(lambda: shade() == expected, f"a {expected} window")
+                wait_for(lambda: self.shade(window) == expected, f"a {expected} window")
                 program.terminate()
                 program.wait(timeout=10)
 
