@@ -105,12 +105,12 @@ void holdWhileStarting(QtMsgType type, const QMessageLogContext &context, const 
     gHeldMessages.append({type, QByteArray(context.category), message});
 }
 
-// Messages that only report what the program set on purpose are dropped.
-void passOnHeldMessages(bool glKeptOut)
+// Messages that only report the GL the program keeps out are dropped.
+void passOnHeldMessages()
 {
     qInstallMessageHandler(gPreviousHandler);
     for (const HeldMessage &message : std::as_const(gHeldMessages)) {
-        if (!glKeptOut || !reportsGlOff(message.category.constData(), message.text.toStdString()))
+        if (!reportsGlOff(message.category.constData(), message.text.toStdString()))
             passOn(message);
     }
     gHeldMessages.clear();
@@ -134,14 +134,13 @@ int start(const char *programPath, const ProjectHeader &header)
         QVersionNumber(QUENNARIX_QT_GL_FREE_FRAMES_MAJOR, QUENNARIX_QT_GL_FREE_FRAMES_MINOR))
         chooseWindowFrame();
 #endif
+    std::vector<Setting> settings = keepThemesOffGl(environmentValue);
     DesktopPortal portal;
-    const auto askPortal = [&portal](const char *nameSpace, const char *key) {
-        return portal.read(nameSpace, key);
-    };
-    if (const auto dark = chooseDarkVariant(environmentValue, askPortal))
-        setenv(dark->name.c_str(), dark->value.c_str(), 0);
-    const std::vector<Setting> glKeptOut = keepThemesOffGl(environmentValue);
-    for (const Setting &setting : glKeptOut)
+    if (const auto dark = chooseDarkVariant(environmentValue, [&portal](auto nameSpace, auto key) {
+            return portal.read(nameSpace, key);
+        }))
+        settings.push_back(*dark);
+    for (const Setting &setting : settings)
         setenv(setting.name.c_str(), setting.value.c_str(), 0);
 
     // The program takes no command line, so Qt is given none either.
@@ -150,7 +149,7 @@ int start(const char *programPath, const ProjectHeader &header)
     gTitle = header.title;
     gPreviousHandler = qInstallMessageHandler(holdWhileStarting);
     QApplication application(argc, argv);
-    passOnHeldMessages(!glKeptOut.empty());
+    passOnHeldMessages();
     QApplication::setApplicationName(QString::fromUtf8(header.title));
     QApplication::setApplicationVersion(QString::fromUtf8(header.version));
     QGuiApplication::setDesktopFileName(QString::fromUtf8(header.desktopFileName));
