@@ -1,19 +1,14 @@
 #include "linux/compositor_frames.hpp"
 
-#include "linux/display.hpp"
-#include "linux/frame_choice.hpp"
 #include "xdg-decoration-unstable-v1-client-protocol.h"
 #include "xdg-shell-client-protocol.h"
 
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <optional>
-#include <string>
-#include <sys/stat.h>
 #include <wayland-client.h>
 
-namespace quennarix::qt {
+namespace quennarix::desktop {
 
 namespace {
 
@@ -75,7 +70,7 @@ constexpr xdg_surface_listener kSurfaceListener{onSurfaceConfigure};
 // Asks for the compositor's preferred frame for a toplevel that is never
 // mapped, in the words Qt before 6.8 uses for its window, and returns whether
 // the compositor will draw it.
-bool compositorDrawsFrames(wl_display *display, const Globals &globals)
+bool drawsFrameOf(wl_display *display, const Globals &globals)
 {
     wl_surface *surface = wl_compositor_create_surface(globals.compositor);
     xdg_surface *shellSurface = xdg_wm_base_get_xdg_surface(globals.shell, surface);
@@ -101,17 +96,9 @@ bool compositorDrawsFrames(wl_display *display, const Globals &globals)
     return answer.configured && answer.mode == ZXDG_TOPLEVEL_DECORATION_V1_MODE_SERVER_SIDE;
 }
 
-bool isSocket(const std::string &path)
-{
-    struct stat status
-    {
-    };
-    return stat(path.c_str(), &status) == 0 && S_ISSOCK(status.st_mode);
-}
+} // namespace
 
-// Whether the compositor will draw the window's frame: false without the
-// decoration protocol, and when it leaves the frame to the program.
-std::optional<bool> askCompositor()
+std::optional<bool> compositorDrawsFrames()
 {
     wl_display *display = wl_display_connect(nullptr);
     if (display == nullptr)
@@ -125,7 +112,7 @@ std::optional<bool> askCompositor()
     if (globals.compositor != nullptr && globals.shell != nullptr &&
         globals.decorations != nullptr) {
         xdg_wm_base_add_listener(globals.shell, &kShellListener, nullptr);
-        draws = compositorDrawsFrames(display, globals);
+        draws = drawsFrameOf(display, globals);
     }
 
     if (globals.decorations != nullptr)
@@ -139,12 +126,4 @@ std::optional<bool> askCompositor()
     return draws;
 }
 
-} // namespace
-
-void chooseWindowFrame()
-{
-    if (const auto setting = chooseFrame(environmentValue, isSocket, askCompositor))
-        setenv(setting->name.c_str(), setting->value.c_str(), 0);
-}
-
-} // namespace quennarix::qt
+} // namespace quennarix::desktop

@@ -1,18 +1,23 @@
 #pragma once
 
+#include "linux/qt_rules.hpp"
+
 #include <string>
 
-namespace quennarix::qt {
+namespace quennarix::desktop {
 
-// An environment variable's value; nullptr when it is unset or empty.
+// The process's environment: a variable's value, nullptr when it is unset or empty.
 const char *environmentValue(const char *name);
 
 // Empty when the environment names a display (or a platform that needs none);
 // otherwise a sentence saying what is missing.
-std::string missingDisplay();
+std::string missingDisplay(const Environment &environment);
 
 // Sentences naming the X or Wayland display that could not be opened.
-std::string unreachableX11Display();
-std::string unreachableWaylandDisplay();
+std::string unreachableX11Display(const Environment &environment);
+std::string unreachableWaylandDisplay(const Environment &environment);
 
-} // namespace quennarix::qt
+// Whether `path` is a socket, as an X server's is.
+bool isSocket(const std::string &path);
+
+} // namespace quennarix::desktop

@@ -2,7 +2,7 @@
 
 #include <fontconfig/fontconfig.h>
 
-namespace quennarix::qt {
+namespace quennarix::desktop {
 
 FontWarmUp::FontWarmUp()
 {
@@ -21,4 +21,4 @@ void FontWarmUp::finish()
         m_thread.join();
 }
 
-} // namespace quennarix::qt
+} // namespace quennarix::desktop

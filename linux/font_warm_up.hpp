@@ -2,7 +2,7 @@
 
 #include <thread>
 
-namespace quennarix::qt {
+namespace quennarix::desktop {
 
 // Loads the system's font configuration on a second thread while Qt starts on
 // the first. Qt's first text layout would otherwise parse it on the main thread
@@ -22,4 +22,4 @@ private:
     std::thread m_thread;
 };
 
-} // namespace quennarix::qt
+} // namespace quennarix::desktop

@@ -9,7 +9,7 @@
 #include <ctime>
 #endif
 
-namespace quennarix::qt {
+namespace quennarix::desktop {
 
 #ifdef QUENNARIX_TRACE_STARTUP
 
@@ -53,4 +53,4 @@ void traceFirstPaint(QWidget *) {}
 
 #endif
 
-} // namespace quennarix::qt
+} // namespace quennarix::desktop

@@ -7,7 +7,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-namespace quennarix::qt {
+namespace quennarix::desktop {
 
 namespace {
 
@@ -40,4 +40,4 @@ void quitOnTerminationSignal()
     ::sigaction(SIGTERM, &action, nullptr);
 }
 
-} // namespace quennarix::qt
+} // namespace quennarix::desktop

@@ -1,9 +1,6 @@
-#include "linux/dark_style.hpp"
-#include "linux/theme_gl.hpp"
+#include "linux/start_messages.hpp"
+#include "linux/startup_settings.hpp"
 #include "table.hpp"
-#ifdef QUENNARIX_ASK_COMPOSITOR_ABOUT_FRAMES
-#include "linux/frame_choice.hpp"
-#endif
 
 #include <gtest/gtest.h>
 
@@ -14,7 +11,7 @@
 #include <string>
 #include <vector>
 
-namespace quennarix::qt {
+namespace quennarix::desktop {
 
 // Found by GoogleTest beside Setting, so a failure prints the variable.
 std::ostream &operator<<(std::ostream &out, const Setting &setting)
@@ -40,168 +37,309 @@ Variables with(Variables variables, const std::string &name, const std::string &
     return variables;
 }
 
-struct ThemeGlRow : testing::NamedRow
+constexpr QtVersion kQt64{6, 4};
+constexpr QtVersion kQt68{6, 8};
+const std::set<std::string> kGnomeAsked{"gnome"};
+const std::set<std::string> kCompositorAsked{"compositor"};
+const std::set<std::string> kBothAsked{"compositor", "gnome"};
+
+struct SettingsRow : testing::NamedRow
 {
     Variables environment;
     std::vector<Setting> expected;
+    std::set<std::string> asks = {}; // of the desktop: "gnome", "compositor"
+    Variables gnome = {};            // org.gnome.desktop.interface: key to value
+    std::optional<bool> compositorDraws = false;
+    QtVersion qt = kQt68;
 };
 
-using ThemeGl = testing::Table<ThemeGlRow>;
+using StartupSettings = testing::Table<SettingsRow>;
 
-TEST_P(ThemeGl, IsKeptOutUnlessTheUserChose)
+TEST_P(StartupSettings, AreWhatThisDesktopNeeds)
 {
-    EXPECT_EQ(keepThemesOffGl(environmentOf(row().environment)), row().expected);
+    std::set<std::string> asked;
+    const DesktopAnswers desktop{
+        [&](const char *key) -> std::optional<std::string> {
+            asked.insert("gnome");
+            const auto found = row().gnome.find(key);
+            return found == row().gnome.end() ? std::nullopt : std::optional(found->second);
+        },
+        [&] {
+            asked.insert("compositor");
+            return row().compositorDraws;
+        },
+        [](const std::string &path) { return path == "/tmp/.X11-unix/X1"; }};
+    EXPECT_EQ(startupSettings(environmentOf(row().environment), desktop, row().qt), row().expected);
+    EXPECT_EQ(asked, row().asks);
 }
 
 const Setting kNoGtkGl{"GDK_GL", "disable"};
 const Setting kNoWaylandGl{"QT_WAYLAND_CLIENT_BUFFER_INTEGRATION", "none"};
 const Setting kNoX11Gl{"QT_XCB_GL_INTEGRATION", "none"};
-const Variables kPlasma{{"XDG_SESSION_TYPE", "wayland"}, {"XDG_CURRENT_DESKTOP", "KDE"}};
-const std::vector<Setting> kAllOff{kNoGtkGl, kNoWaylandGl, kNoX11Gl};
-
-const ThemeGlRow kThemeGlRows[] = {
-    ThemeGlRow{{"PlasmaSession"}, kPlasma, kAllOff},
-    ThemeGlRow{{"KdeAmongDesktops"}, with(kPlasma, "XDG_CURRENT_DESKTOP", "Distro:KDE"), kAllOff},
-    ThemeGlRow{{"UserNamedPlasmaThemeElsewhere"},
-               {{"XDG_CURRENT_DESKTOP", "GNOME"}, {"QT_QPA_PLATFORMTHEME", "kde"}},
-               kAllOff},
-    ThemeGlRow{
-        {"UserNamedAnotherTheme"}, with(kPlasma, "QT_QPA_PLATFORMTHEME", "gtk3"), {kNoGtkGl}},
-    ThemeGlRow{{"UserChoseABufferIntegration"},
-               with(kPlasma, "QT_WAYLAND_CLIENT_BUFFER_INTEGRATION", "wayland-egl"),
-               {kNoGtkGl, kNoX11Gl}},
-    ThemeGlRow{{"GnomeSession"}, with(kPlasma, "XDG_CURRENT_DESKTOP", "GNOME"), {kNoGtkGl}},
-    ThemeGlRow{
-        {"NameOnlyBeginsWithKde"}, with(kPlasma, "XDG_CURRENT_DESKTOP", "KDEish"), {kNoGtkGl}},
-    ThemeGlRow{{"NoDesktop"}, {}, {kNoGtkGl}},
-};
-
-QUENNARIX_TABLE(ThemeGl, kThemeGlRows);
-
-struct DarkRow : testing::NamedRow
-{
-    Variables environment;
-    Variables portal; // "namespace key" to value; a key missing has no answer
-    std::optional<Setting> expected;
-    bool asks = true;
-};
-
-using DarkVariant = testing::Table<DarkRow>;
-
-TEST_P(DarkVariant, IsAskedOfGtkWhereGnomeWantsDark)
-{
-    bool asked = false;
-    const auto portal = [&](const char *nameSpace, const char *key) -> std::optional<std::string> {
-        asked = true;
-        const auto found = row().portal.find(std::string(nameSpace) + " " + key);
-        return found == row().portal.end() ? std::nullopt : std::optional(found->second);
-    };
-    EXPECT_EQ(chooseDarkVariant(environmentOf(row().environment), portal), row().expected);
-    EXPECT_EQ(asked, row().asks);
-}
-
-const Variables kGnomeSession{{"XDG_CURRENT_DESKTOP", "GNOME"}};
-const std::string kScheme = "org.freedesktop.appearance color-scheme";
-const std::string kGtkTheme = "org.gnome.desktop.interface gtk-theme";
-const Variables kDarkStyle{{kScheme, "1"}, {kGtkTheme, "Yaru"}};
-
-const DarkRow kDarkRows[] = {
-    DarkRow{{"DarkStyle"}, kGnomeSession, kDarkStyle, Setting{"GTK_THEME", "Yaru:dark"}},
-    DarkRow{
-        {"NoThemeNamed"}, kGnomeSession, {{kScheme, "1"}}, Setting{"GTK_THEME", "Adwaita:dark"}},
-    DarkRow{{"ThemeAlreadyDark"},
-            kGnomeSession,
-            {{kScheme, "1"}, {kGtkTheme, "Adwaita-dark"}},
-            std::nullopt},
-    DarkRow{
-        {"DefaultStyle"}, kGnomeSession, {{kScheme, "0"}, {kGtkTheme, "Adwaita"}}, std::nullopt},
-    DarkRow{{"NoPortal"}, kGnomeSession, {}, std::nullopt},
-    DarkRow{{"UserNamedGtkTheme"},
-            with(kGnomeSession, "GTK_THEME", "HighContrast"),
-            kDarkStyle,
-            std::nullopt,
-            false},
-    DarkRow{{"Plasma"}, {{"XDG_CURRENT_DESKTOP", "KDE"}}, kDarkStyle, std::nullopt, false},
-};
-
-QUENNARIX_TABLE(DarkVariant, kDarkRows);
-
-#ifdef QUENNARIX_ASK_COMPOSITOR_ABOUT_FRAMES
-const std::set<std::string> kXWaylandSocket{"/tmp/.X11-unix/X1"};
-
-struct ChoiceRow : testing::NamedRow
-{
-    Variables environment;
-    std::optional<bool> compositorDraws; // nullopt: no compositor answers
-    std::optional<Setting> expected;
-    bool asks = true; // whether the compositor is asked at all
-};
-
-using FrameChoice = testing::Table<ChoiceRow>;
-
-TEST_P(FrameChoice, SetsWhatTheSessionNeeds)
-{
-    const auto socketExists = [](const std::string &path) {
-        return kXWaylandSocket.count(path) > 0;
-    };
-    bool asked = false;
-    const auto result = chooseFrame(environmentOf(row().environment), socketExists, [&] {
-        asked = true;
-        return row().compositorDraws;
-    });
-    EXPECT_EQ(result, row().expected);
-    EXPECT_EQ(asked, row().asks);
-}
-
 const Setting kNoQtFrame{"QT_WAYLAND_DISABLE_WINDOWDECORATION", "1"};
 const Setting kOnX11{"QT_QPA_PLATFORM", "xcb"};
+const std::vector<Setting> kPlasmaOff{kNoWaylandGl, kNoX11Gl};
+const Variables kPlasma{{"XDG_SESSION_TYPE", "wayland"}, {"XDG_CURRENT_DESKTOP", "KDE"}};
 const Variables kGnome{
     {"XDG_SESSION_TYPE", "wayland"}, {"XDG_CURRENT_DESKTOP", "GNOME"}, {"DISPLAY", ":1"}};
+const Variables kDark{{"color-scheme", "prefer-dark"}, {"gtk-theme", "Yaru"}};
+const Setting kYaruDark{"GTK_THEME", "Yaru:dark"};
 
-const ChoiceRow kChoices[] = {
-    ChoiceRow{{"CompositorDrawsFrames"}, kGnome, true, kNoQtFrame},
-    ChoiceRow{{"GnomeWithXWayland"}, kGnome, false, kOnX11},
-    ChoiceRow{{"XWaylandOnScreenZero"}, with(kGnome, "DISPLAY", ":1.0"), false, kOnX11},
-    ChoiceRow{{"NoDisplayStaysOnWayland"}, {{"XDG_SESSION_TYPE", "wayland"}}, false, std::nullopt},
-    ChoiceRow{{"DisplayWithoutItsSocket"}, with(kGnome, "DISPLAY", ":2"), false, std::nullopt},
-    ChoiceRow{{"DisplayOnAnotherHost"}, with(kGnome, "DISPLAY", "host:1"), false, std::nullopt},
-    ChoiceRow{{"DisplayWithoutNumber"}, with(kGnome, "DISPLAY", ":"), false, std::nullopt},
-    ChoiceRow{{"UserNamedWaylandKeepsIt"},
-              with(kGnome, "QT_QPA_PLATFORM", "wayland"),
-              false,
-              std::nullopt},
-    ChoiceRow{{"UserNamedWaylandStillSparedQtsFrame"},
-              with(kGnome, "QT_QPA_PLATFORM", "wayland"),
-              true,
-              kNoQtFrame},
-    ChoiceRow{{"NoCompositorAnswers"}, kGnome, std::nullopt, std::nullopt},
-    ChoiceRow{{"UserNamedX11"}, with(kGnome, "QT_QPA_PLATFORM", "xcb"), false, std::nullopt, false},
-    ChoiceRow{{"X11Session"}, with(kGnome, "XDG_SESSION_TYPE", "x11"), false, std::nullopt, false},
-    ChoiceRow{{"NoSessionType"}, {{"DISPLAY", ":1"}}, false, std::nullopt, false},
-    ChoiceRow{{"UserDisabledQtsFrame"},
-              with(kGnome, "QT_WAYLAND_DISABLE_WINDOWDECORATION", "1"),
-              false,
-              std::nullopt,
-              false},
-    ChoiceRow{{"UserChoseADecoration"},
-              with(kGnome, "QT_WAYLAND_DECORATION", "bradient"),
-              false,
-              std::nullopt,
-              false},
-    ChoiceRow{{"UserChoseAShell"},
-              with(kGnome, "QT_WAYLAND_SHELL_INTEGRATION", "xdg-shell"),
-              false,
-              std::nullopt,
-              false},
-    ChoiceRow{{"UserChoseABufferIntegration"},
-              with(kGnome, "QT_WAYLAND_CLIENT_BUFFER_INTEGRATION", "wayland-egl"),
-              false,
-              std::nullopt,
-              false},
+const SettingsRow kSettingsRows[] = {
+    // Which theme Qt loads, by Qt's rules.
+    {{"PlasmaSession"}, kPlasma, kPlasmaOff},
+    {{"KdeInLowerCase"}, with(kPlasma, "XDG_CURRENT_DESKTOP", "kde"), kPlasmaOff},
+    {{"KdeAmongDesktops"}, with(kPlasma, "XDG_CURRENT_DESKTOP", "X-Generic:KDE"), kPlasmaOff},
+    {{"KdeBeforeGnome"}, with(kPlasma, "XDG_CURRENT_DESKTOP", "KDE:GNOME"), kPlasmaOff, {}, kDark},
+    {{"GnomeBeforeKde"},
+     with(kPlasma, "XDG_CURRENT_DESKTOP", "GNOME:KDE"),
+     {kNoGtkGl},
+     kGnomeAsked},
+    {{"KdeFullSessionOnly"}, {{"KDE_FULL_SESSION", "true"}}, kPlasmaOff},
+    {{"NameOnlyBeginsWithKde"}, with(kPlasma, "XDG_CURRENT_DESKTOP", "KDEish"), {}},
+    {{"UserNamedPlasmaThemeElsewhere"},
+     with(kGnome, "QT_QPA_PLATFORMTHEME", "kde"),
+     {kNoQtFrame, kNoWaylandGl, kNoX11Gl},
+     kCompositorAsked,
+     {},
+     true,
+     kQt64},
+    {{"UserNamedGtkThemeOnPlasma"},
+     with(kPlasma, "QT_QPA_PLATFORMTHEME", "gtk3"),
+     {kNoGtkGl, kYaruDark},
+     kGnomeAsked,
+     kDark},
+    {{"UserChoseABufferIntegration"},
+     with(kPlasma, "QT_WAYLAND_CLIENT_BUFFER_INTEGRATION", "wayland-egl"),
+     {kNoX11Gl}},
+    {{"NoDesktop"}, {}, {}},
+    // GNOME's Dark Style, on the GTK desktops.
+    {{"DarkStyle"}, kGnome, {kNoGtkGl, kYaruDark}, kGnomeAsked, kDark},
+    {{"DarkStyleInCinnamon"},
+     {{"XDG_CURRENT_DESKTOP", "X-Cinnamon"}},
+     {kNoGtkGl, kYaruDark},
+     kGnomeAsked,
+     kDark},
+    {{"DarkStyleInLowerCase"},
+     {{"XDG_CURRENT_DESKTOP", "gnome"}},
+     {kNoGtkGl, kYaruDark},
+     kGnomeAsked,
+     kDark},
+    {{"NoThemeNamed"},
+     kGnome,
+     {kNoGtkGl, {"GTK_THEME", "Adwaita:dark"}},
+     kGnomeAsked,
+     {{"color-scheme", "prefer-dark"}}},
+    {{"ThemeAlreadyDark"},
+     kGnome,
+     {kNoGtkGl},
+     kGnomeAsked,
+     {{"color-scheme", "prefer-dark"}, {"gtk-theme", "Adwaita-dark"}}},
+    {{"DefaultStyle"}, kGnome, {kNoGtkGl}, kGnomeAsked, {{"color-scheme", "default"}}},
+    {{"NoGnomeSettings"}, kGnome, {kNoGtkGl}, kGnomeAsked},
+    {{"UserNamedGtkTheme"}, with(kGnome, "GTK_THEME", "HighContrast"), {kNoGtkGl}, {}, kDark},
+    {{"UserDisabledGtkGl"}, with(kGnome, "GDK_GL", "always"), {kYaruDark}, kGnomeAsked, kDark},
+    // The window's frame on Wayland, before Qt 6.8.
+    {{"CompositorDrawsFrames"},
+     kPlasma,
+     {kNoQtFrame, kNoWaylandGl, kNoX11Gl},
+     kCompositorAsked,
+     {},
+     true,
+     kQt64},
+    {{"GnomeWithXWayland"}, kGnome, {kOnX11, kNoGtkGl}, kBothAsked, {}, false, kQt64},
+    {{"QtWithItsOwnGlFreeFrame"}, kGnome, {kNoGtkGl}, kGnomeAsked, {}, false, kQt68},
+    {{"XWaylandOnScreenZero"},
+     with(kGnome, "DISPLAY", ":1.0"),
+     {kOnX11, kNoGtkGl},
+     kBothAsked,
+     {},
+     false,
+     kQt64},
+    {{"NoDisplayStaysOnWayland"},
+     {{"XDG_SESSION_TYPE", "wayland"}},
+     {},
+     kCompositorAsked,
+     {},
+     false,
+     kQt64},
+    {{"DisplayWithoutItsSocket"},
+     with(kGnome, "DISPLAY", ":2"),
+     {kNoGtkGl},
+     kBothAsked,
+     {},
+     false,
+     kQt64},
+    {{"DisplayOnAnotherHost"},
+     with(kGnome, "DISPLAY", "host:1"),
+     {kNoGtkGl},
+     kBothAsked,
+     {},
+     false,
+     kQt64},
+    {{"DisplayWithoutNumber"},
+     with(kGnome, "DISPLAY", ":"),
+     {kNoGtkGl},
+     kBothAsked,
+     {},
+     false,
+     kQt64},
+    {{"UserNamedWaylandKeepsIt"},
+     with(kGnome, "QT_QPA_PLATFORM", "wayland"),
+     {kNoGtkGl},
+     kBothAsked,
+     {},
+     false,
+     kQt64},
+    {{"UserNamedWaylandStillSparedQtsFrame"},
+     with(kGnome, "QT_QPA_PLATFORM", "wayland"),
+     {kNoQtFrame, kNoGtkGl},
+     kBothAsked,
+     {},
+     true,
+     kQt64},
+    {{"WaylandDisplayWithoutSessionType"},
+     {{"WAYLAND_DISPLAY", "wayland-1"}, {"XDG_SESSION_TYPE", "tty"}},
+     {kNoQtFrame},
+     kCompositorAsked,
+     {},
+     true,
+     kQt64},
+    {{"NoCompositorAnswers"}, kGnome, {kNoGtkGl}, kBothAsked, {}, std::nullopt, kQt64},
+    {{"UserNamedX11"},
+     with(kGnome, "QT_QPA_PLATFORM", "xcb"),
+     {kNoGtkGl},
+     kGnomeAsked,
+     {},
+     false,
+     kQt64},
+    {{"X11Session"},
+     with(kGnome, "XDG_SESSION_TYPE", "x11"),
+     {kNoGtkGl},
+     kGnomeAsked,
+     {},
+     false,
+     kQt64},
+    {{"UserDisabledQtsFrame"},
+     with(kGnome, "QT_WAYLAND_DISABLE_WINDOWDECORATION", "1"),
+     {kNoGtkGl},
+     kGnomeAsked,
+     {},
+     false,
+     kQt64},
+    {{"UserChoseADecoration"},
+     with(kGnome, "QT_WAYLAND_DECORATION", "bradient"),
+     {kNoGtkGl},
+     kGnomeAsked,
+     {},
+     false,
+     kQt64},
+    {{"UserChoseAShell"},
+     with(kGnome, "QT_WAYLAND_SHELL_INTEGRATION", "xdg-shell"),
+     {kNoGtkGl},
+     kGnomeAsked,
+     {},
+     false,
+     kQt64},
 };
 
-QUENNARIX_TABLE(FrameChoice, kChoices);
-#endif
+QUENNARIX_TABLE(StartupSettings, kSettingsRows);
+
+struct ReportRow : testing::NamedRow
+{
+    std::vector<Setting> made;
+    const char *category;
+    const char *message;
+    bool dropped;
+};
+
+using ReportsSetting = testing::Table<ReportRow>;
+
+TEST_P(ReportsSetting, DropsOnlyWhatTheProgramCaused)
+{
+    EXPECT_EQ(reportsSetting(row().made, row().category, row().message), row().dropped);
+}
+
+constexpr const char *kNoBuffers = "Failed to load client buffer integration: \"none\"";
+constexpr const char *kNoX11Context =
+    "QXcbIntegration: Cannot create platform OpenGL context, neither GLX nor EGL are enabled";
+constexpr const char *kQuickFallback = "Warning: fallback to QtQuick software backend.";
+
+const ReportRow kReportRows[] = {
+    {{"OurWaylandBuffersOff"}, {kNoWaylandGl}, "qt.qpa.wayland", kNoBuffers, true},
+    {{"UsersWaylandBuffersOff"}, {}, "qt.qpa.wayland", kNoBuffers, false},
+    {{"OurX11GlOff"}, {kNoX11Gl}, "default", kNoX11Context, true},
+    {{"UsersX11GlOff"}, {kNoWaylandGl}, "default", kNoX11Context, false},
+    {{"PlasmasFallbackAfterOurs"}, {kNoX11Gl}, "default", kQuickFallback, true},
+    {{"PlasmasFallbackOnItsOwn"}, {kNoGtkGl}, "default", kQuickFallback, false},
+    {{"AnotherWaylandMessage"},
+     {kNoWaylandGl},
+     "qt.qpa.wayland",
+     "Wayland does not support",
+     false},
+};
+
+QUENNARIX_TABLE(ReportsSetting, kReportRows);
+
+struct FailureRow : testing::NamedRow
+{
+    std::vector<StartMessage> held;
+    std::string fatal;
+    Variables environment;
+    std::string cause;
+    std::vector<std::string> passedOn;
+};
+
+using FailedStartCause = testing::Table<FailureRow>;
+
+TEST_P(FailedStartCause, IsNamedInOneLine)
+{
+    const FailedStart failed =
+        explainFailedStart(row().held, row().fatal, environmentOf(row().environment));
+    EXPECT_EQ(failed.cause, row().cause);
+    std::vector<std::string> passedOn;
+    for (const StartMessage &message : failed.passOn)
+        passedOn.push_back(message.text);
+    EXPECT_EQ(passedOn, row().passedOn);
+}
+
+const StartMessage kNoXcb{QtWarningMsg, "qt.qpa.plugin",
+                          "Could not load the Qt platform plugin \"xcb\" in \"\" even though it "
+                          "was found."};
+const std::string kAborting =
+    "This application failed to start because no Qt platform plugin could be initialized.\n"
+    "Available platform plugins are: offscreen, xcb.";
+const StartMessage kStray{QtWarningMsg, "default", "QStandardPaths: XDG_RUNTIME_DIR not set"};
+
+const FailureRow kFailureRows[] = {
+    {{"NoXServer"},
+     {kStray, {QtWarningMsg, "qt.qpa.xcb", "could not connect to display :5"}, kNoXcb},
+     kAborting,
+     {{"DISPLAY", ":5"}},
+     "cannot open the display :5",
+     {kStray.text}},
+    {{"NoCompositorAtTheDefaultSocket"},
+     {{QtWarningMsg, "default", "Failed to create wl_display (No such file or directory)"},
+      {QtWarningMsg, "qt.qpa.plugin", "Could not load the Qt platform plugin \"wayland\""}},
+     kAborting,
+     {},
+     "cannot open the Wayland display wayland-0",
+     {}},
+    {{"PlatformQtLacks"},
+     {{QtWarningMsg, "qt.qpa.plugin", "Could not find the Qt platform plugin \"bogus\" in \"\""}},
+     kAborting,
+     {{"QT_QPA_PLATFORM", "bogus"}},
+     "Could not find the Qt platform plugin \"bogus\" in \"\"",
+     {}},
+    {{"NothingExplains"},
+     {kStray},
+     kAborting,
+     {},
+     "This application failed to start because no Qt platform plugin could be initialized.",
+     {kStray.text}},
+};
+
+QUENNARIX_TABLE(FailedStartCause, kFailureRows);
 
 } // namespace
-} // namespace quennarix::qt
+} // namespace quennarix::desktop
