@@ -1,16 +1,34 @@
 #include "linux/gnome_settings.hpp"
 
+#include <dlfcn.h>
 #include <gio/gio.h>
 
 namespace quennarix::desktop {
 
 std::optional<std::string> readGnomeInterface(const char *key)
 {
-    GSettingsSchemaSource *source = g_settings_schema_source_get_default();
-    if (source == nullptr)
+    // Loaded only here, where Qt's GTK theme, which links GIO, will draw the
+    // window: linked into the program, it cost every start about 1 MB.
+    static void *const gio = dlopen("libgio-2.0.so.0", RTLD_LAZY | RTLD_LOCAL);
+    if (gio == nullptr)
         return std::nullopt;
+#define QUENNARIX_FIND(name)                                                                       \
+    const auto name = reinterpret_cast<decltype(&::name)>(dlsym(gio, #name))
+    QUENNARIX_FIND(g_settings_schema_source_get_default);
+    QUENNARIX_FIND(g_settings_schema_source_lookup);
+    QUENNARIX_FIND(g_settings_schema_has_key);
+    QUENNARIX_FIND(g_settings_schema_unref);
+    QUENNARIX_FIND(g_settings_new_full);
+    QUENNARIX_FIND(g_settings_get_string);
+    QUENNARIX_FIND(g_object_unref);
+    QUENNARIX_FIND(g_free);
+#undef QUENNARIX_FIND
+
+    GSettingsSchemaSource *source = g_settings_schema_source_get_default();
     GSettingsSchema *schema =
-        g_settings_schema_source_lookup(source, "org.gnome.desktop.interface", TRUE);
+        source != nullptr
+            ? g_settings_schema_source_lookup(source, "org.gnome.desktop.interface", TRUE)
+            : nullptr;
     if (schema == nullptr)
         return std::nullopt;
     std::optional<std::string> value;

@@ -1,5 +1,4 @@
 #include "linux/display.hpp"
-#include "linux/font_warm_up.hpp"
 #include "linux/gnome_settings.hpp"
 #include "linux/start_messages.hpp"
 #include "linux/startup_settings.hpp"
@@ -59,7 +58,6 @@ int main(int, char **argv)
         std::fprintf(stderr, "%s: %s\n", QUENNARIX_TITLE, missing.c_str());
         return 1;
     }
-    FontWarmUp fontWarmUp;
     const std::vector<Setting> settings = settingsForThisDesktop();
     for (const Setting &setting : settings)
         setenv(setting.name.c_str(), setting.value.c_str(), 0);
@@ -74,8 +72,6 @@ int main(int, char **argv)
     QApplication::setApplicationVersion(QStringLiteral(QUENNARIX_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(QUENNARIX_APP_ID));
     traceStartupPhase("application-created");
-    fontWarmUp.finish();
-    traceStartupPhase("fonts-ready");
 
     quennarix::qt::Form1 form;
     traceStartupPhase("window-built");

@@ -20,7 +20,7 @@ set -euo pipefail
 declare -A purposes=(
     # The Wayland headers and protocols for the frame choice a Qt before 6.8
     # needs; CMakeLists.txt alone decides whether it is built.
-    [program]="cmake ninja-build make g++ pkg-config qt6-base-dev libfontconfig-dev libglib2.0-dev
+    [program]="cmake ninja-build make g++ pkg-config qt6-base-dev libglib2.0-dev
                fonts-liberation2 qt6-wayland libwayland-dev wayland-protocols"
     [check]="libgtest-dev libgmock-dev"
     # clang's runtime unversioned: clang is 14 on Debian 12 and 19 on Debian 13.
@@ -41,7 +41,7 @@ declare -A purposes=(
     [windows-test]="googletest wine wine64 fonts-wine fonts-liberation2 xvfb xdotool"
     # Multiarch: the arm64 libraries beside the machine's own, its tools as they are.
     [arm64]="crossbuild-essential-arm64 qt6-base-dev:arm64 qt6-base-dev-tools
-             libfontconfig-dev:arm64 libglib2.0-dev:arm64 libwayland-dev:arm64 wayland-protocols dpkg-dev"
+             libglib2.0-dev:arm64 libwayland-dev:arm64 wayland-protocols dpkg-dev"
     [arm64-test]="qemu-user-static libgtest-dev:arm64 qt6-wayland:arm64 debootstrap"
     [release]="dpkg-dev file git"
     [pictures]="python3-pil librsvg2-bin xvfb x11-utils"
