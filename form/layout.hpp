@@ -83,6 +83,35 @@ constexpr int scaled(int pixels, int dpi)
     return (pixels * dpi + kDesignDpi / 2) / kDesignDpi;
 }
 
+struct Size
+{
+    int width;
+    int height;
+};
+
+struct Rect
+{
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+constexpr Size clientSizeAt(int dpi)
+{
+    return {scaled(kClientWidth, dpi), scaled(kClientHeight, dpi)};
+}
+
+constexpr Rect placeAt(const ControlLayout &entry, int dpi)
+{
+    return {scaled(entry.left, dpi), scaled(entry.top, dpi), scaled(entry.width, dpi),
+            scaled(entry.height, dpi)};
+}
+
+// A box takes text as long as its toolkit allows: a paste is never cut short
+// before the conversion judges it (and answers text that long with a message).
+inline constexpr bool kBoxesTakeAnyLength = true;
+
 // A control without a font of its own draws in the window's.
 constexpr bool hasOwnFont(const ControlLayout &entry)
 {

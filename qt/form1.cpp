@@ -2,7 +2,7 @@
 
 #include "form/clicks.hpp"
 #include "form/layout.hpp"
-#include "qt/accessible_box.hpp"
+#include "qt/accessibility.hpp"
 #include "qt/message_box.hpp"
 
 #include <QAccessible>
@@ -33,7 +33,8 @@ QFont fontFor(const form::FontChoice &choice, const QFont &inherited)
 // It runs wider, so the window's 8 points become 7.5, or "Time (XX:XX)" is cut
 // in its 65-pixel label. Naming it directly spares Qt a search of every font.
 constexpr const char *kDesignFamilySubstitute = "Liberation Sans";
-constexpr form::FontChoice kWindowFont{kDesignFamilySubstitute, 7.5, form::kWindowFont.weight};
+constexpr form::FontChoice kSubstituteWindowFont{kDesignFamilySubstitute, 7.5,
+                                                 form::kWindowFont.weight};
 
 void registerFontSubstitutes()
 {
@@ -43,12 +44,6 @@ void registerFontSubstitutes()
         return true;
     }();
     (void)registered;
-}
-
-QRect placeOf(const form::ControlLayout &entry, int dpi)
-{
-    return QRect(form::scaled(entry.left, dpi), form::scaled(entry.top, dpi),
-                 form::scaled(entry.width, dpi), form::scaled(entry.height, dpi));
 }
 
 QWidget *createControl(const form::ControlLayout &entry, QWidget *parent, int dpi)
@@ -64,7 +59,8 @@ QWidget *createControl(const form::ControlLayout &entry, QWidget *parent, int dp
     }
     case form::ControlKind::TextBox: {
         auto *box = new QLineEdit(parent);
-        box->setMaxLength(std::numeric_limits<int>::max());
+        if (form::kBoxesTakeAnyLength) // QLineEdit's own limit is 32767
+            box->setMaxLength(std::numeric_limits<int>::max());
         control = box;
         break;
     }
@@ -73,7 +69,8 @@ QWidget *createControl(const form::ControlLayout &entry, QWidget *parent, int dp
         break;
     }
     control->setObjectName(QString::fromLatin1(entry.name));
-    control->setGeometry(placeOf(entry, dpi));
+    const form::Rect place = form::placeAt(entry, dpi);
+    control->setGeometry(place.left, place.top, place.width, place.height);
     if (form::hasOwnFont(entry))
         control->setFont(fontFor(entry.font, parent->font()));
     if (entry.accessibleName != nullptr)
@@ -117,8 +114,9 @@ Form1::Form1(ShowMessage showMessage, Announce announce, QWidget *parent)
     // (QT_ENABLE_HIGHDPI_SCALING=0), the fonts still grow with the font DPI, so
     // the geometry has to grow with them.
     const int dpi = logicalDpiY();
-    setFixedSize(form::scaled(form::kClientWidth, dpi), form::scaled(form::kClientHeight, dpi));
-    setFont(fontFor(kWindowFont, font()));
+    const form::Size client = form::clientSizeAt(dpi);
+    setFixedSize(client.width, client.height);
+    setFont(fontFor(kSubstituteWindowFont, font()));
     buildControls(dpi);
 
     for (const form::ControlId button : {form::Command1, form::Command2}) {

@@ -3,8 +3,8 @@
 #include "form/clicks.hpp"
 #include "form/layout.hpp"
 #include "resource_ids.h"
-#include "win32/accessible_name.hpp"
-#include "win32/announcement.hpp"
+#include "win32/accessibility.hpp"
+#include "win32/announcer.hpp"
 #include "win32/control_ids.hpp"
 #include "win32/dpi.hpp"
 #include "win32/message_box.hpp"
@@ -20,11 +20,6 @@ namespace {
 constexpr wchar_t kClassName[] = L"Quennarix.Form1";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kExStyle = 0;
-
-int scaled(int pixels, UINT dpi)
-{
-    return form::scaled(pixels, static_cast<int>(dpi));
-}
 
 HFONT createFont(const form::FontChoice &choice, UINT dpi)
 {
@@ -177,7 +172,7 @@ void Form1::createControl(form::ControlId id, HINSTANCE instance)
     HWND created = CreateWindowExW(
         kind.exStyle, kind.name, toWide(entry.caption).c_str(), kind.style, 0, 0, 0, 0, m_window,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(commandIdOf(id))), instance, nullptr);
-    if (entry.kind == form::ControlKind::TextBox)
+    if (entry.kind == form::ControlKind::TextBox && form::kBoxesTakeAnyLength)
         SendMessageW(created, EM_SETLIMITTEXT, 0, 0); // 0: as long as the system allows
     if (entry.accessibleName != nullptr)
         setAccessibleName(created, toWide(entry.accessibleName));
@@ -206,9 +201,8 @@ void Form1::addToolTips(HINSTANCE instance)
 
 void Form1::scaleTo(UINT dpi)
 {
-    const RECT frame =
-        frameAround({0, 0, scaled(form::kClientWidth, dpi), scaled(form::kClientHeight, dpi)},
-                    kStyle, kExStyle, dpi);
+    const form::Size client = form::clientSizeAt(static_cast<int>(dpi));
+    const RECT frame = frameAround({0, 0, client.width, client.height}, kStyle, kExStyle, dpi);
     SetWindowPos(m_window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
@@ -218,8 +212,8 @@ void Form1::scaleTo(UINT dpi)
         m_fonts[index].reset(createFont(form::fontOf(entry), dpi));
         SendMessageW(m_controls[index], WM_SETFONT, reinterpret_cast<WPARAM>(m_fonts[index].get()),
                      FALSE);
-        SetWindowPos(m_controls[index], nullptr, scaled(entry.left, dpi), scaled(entry.top, dpi),
-                     scaled(entry.width, dpi), scaled(entry.height, dpi),
+        const form::Rect place = form::placeAt(entry, static_cast<int>(dpi));
+        SetWindowPos(m_controls[index], nullptr, place.left, place.top, place.width, place.height,
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }
     InvalidateRect(m_window, nullptr, TRUE);

@@ -1,4 +1,4 @@
-#include "qt/accessible_box.hpp"
+#include "qt/accessibility.hpp"
 
 #include <QFontMetrics>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "win32/accessible_name.hpp"
+#include "win32/accessibility.hpp"
 
 #include <oleacc.h>
 

@@ -1,4 +1,4 @@
-#include "win32/announcement.hpp"
+#include "win32/announcer.hpp"
 
 #include <oleauto.h>
 #include <uiautomationcore.h>
