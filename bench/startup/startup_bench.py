@@ -2,9 +2,11 @@
 """Start-up time and peak memory of Quennarix beside its peers (not a test).
 
 Usage: bench/startup/startup_bench.py [--on x11,sway,weston,mutter,kwin] [--wayland] [--rounds N]
-                               [--also "LABEL=COMMAND ..." ...]
+                               [--also "LABEL=COMMAND ..." ...] [--hung-portal]
 (after `make build`). --also adds a command to the same run, for example an
-older build of ours; --wayland stands for --on sway,weston.
+older build of ours; --wayland stands for --on sway,weston. --hung-portal runs
+on X11 as GNOME's X11 session, with the desktop portal, and runs each program
+again on a second session bus whose portal takes its name and never answers.
 
 Each program is started inside a D-Bus session bus, as on a desktop. On x11 (the
 default) it runs on a virtual X server, and bench/startup/map_timer.cpp measures
@@ -18,6 +20,7 @@ programs take turns round by round so that a slow moment of the machine hits
 them all alike; the places are measured one after the other.
 """
 import argparse
+import atexit
 import os
 import pathlib
 import re
@@ -50,6 +53,32 @@ def in_session_bus():
     if "x11" in places(parse_arguments()):
         command = [str(ROOT / "harness" / "with_xvfb.sh"), "1024x768x24", *command]
     os.execvp(command[0], command)
+
+
+def with_hung_portal(programs):
+    """Each program in GNOME's X11 session with the desktop portal, and again on a
+    bus of its own whose portal never answers; both through env, alike."""
+    os.environ.update(XDG_CURRENT_DESKTOP="GNOME", XDG_SESSION_TYPE="x11")
+    # The portal, started by the bus, finds its GTK backend by the desktop's name.
+    subprocess.run(["gdbus", "call", "--session", "--dest", "org.freedesktop.DBus",
+                    "--object-path", "/org/freedesktop/DBus", "--method",
+                    "org.freedesktop.DBus.UpdateActivationEnvironment",
+                    "{'XDG_CURRENT_DESKTOP': 'GNOME'}"], check=True, capture_output=True)
+    bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                           stdout=subprocess.PIPE, text=True)
+    hung = bus.stdout.readline().strip()
+    portal = subprocess.Popen([sys.executable, str(pathlib.Path(__file__).with_name("hung_portal.py"))],
+                              env={**os.environ, "DBUS_SESSION_BUS_ADDRESS": hung})
+    atexit.register(lambda: (portal.kill(), bus.kill()))
+    owned = ["gdbus", "call", "--address", hung, "--dest", "org.freedesktop.DBus", "--object-path",
+             "/org/freedesktop/DBus", "--method", "org.freedesktop.DBus.NameHasOwner",
+             "org.freedesktop.portal.Desktop"]
+    while "true" not in subprocess.run(owned, capture_output=True, text=True).stdout:
+        time.sleep(0.05)
+    real = os.environ["DBUS_SESSION_BUS_ADDRESS"]
+    return [variant for label, command in programs for variant in (
+        (label, ["env", f"DBUS_SESSION_BUS_ADDRESS={real}", *command]),
+        (f"{label}, hung portal", ["env", f"DBUS_SESSION_BUS_ADDRESS={hung}", *command]))]
 
 
 def measure(command):
@@ -169,6 +198,8 @@ def parse_arguments():
     parser.add_argument("--on", default="x11", help="where: x11, sway, weston, mutter, kwin")
     parser.add_argument("--wayland", action="store_true", help="on sway and Weston")
     parser.add_argument("--also", action="append", default=[], metavar="LABEL=COMMAND")
+    parser.add_argument("--hung-portal", action="store_true",
+                        help="on X11 as GNOME's, with the real portal and a hung one")
     return parser.parse_args()
 
 
@@ -198,6 +229,8 @@ def main():
 
     subprocess.run([str(ROOT / "scripts" / "install-deps.sh"), "test", "--", "galculator", "x11-apps"],
                    check=True)
+    if args.hung_portal:
+        programs = with_hung_portal(programs)
     results = {}
     for place in places(args):
         if place == "x11":
@@ -207,7 +240,7 @@ def main():
                                              args.rounds))
 
     print(f"{args.rounds} rounds, interleaved; {os.cpu_count()} cores")
-    print(f"{'program':<30} {'median start ms':>15} {'spread (min-max)':>17} {'ratio to ours':>13} "
+    print(f"{'program':<36} {'median start ms':>15} {'spread (min-max)':>17} {'ratio to ours':>13} "
           f"{'peak RSS MB':>11}")
     ours = None
     for name, (times, memory) in results.items():
@@ -215,7 +248,7 @@ def main():
             ours = statistics.median(times)
         median = statistics.median(times)
         spread = f"{min(times):.1f}-{max(times):.1f}"
-        print(f"{name:<30} {median:>15.1f} {spread:>17} {median / ours:>13.2f} "
+        print(f"{name:<36} {median:>15.1f} {spread:>17} {median / ours:>13.2f} "
               f"{statistics.median(memory):>11.1f}")
 
 
