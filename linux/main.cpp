@@ -65,9 +65,9 @@ int main(int, char **argv)
     // The program takes no command line, so Qt is given none either.
     int argc = 1;
     char *qtArgv[] = {argv[0], nullptr};
-    HeldStartMessages messages(QUENNARIX_TITLE, settings);
+    holdStartMessages(QUENNARIX_TITLE, settings);
     QApplication application(argc, qtArgv);
-    messages.release();
+    releaseStartMessages();
     QApplication::setApplicationName(QStringLiteral(QUENNARIX_TITLE));
     QApplication::setApplicationVersion(QStringLiteral(QUENNARIX_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(QUENNARIX_APP_ID));

@@ -10,17 +10,12 @@ namespace quennarix::desktop {
 
 namespace {
 
-std::string upper(std::string_view text)
+std::string inCase(std::string_view text, bool upper)
 {
     std::string result(text);
-    std::ranges::transform(result, result.begin(), [](unsigned char c) { return std::toupper(c); });
-    return result;
-}
-
-std::string lower(std::string_view text)
-{
-    std::string result(text);
-    std::ranges::transform(result, result.begin(), [](unsigned char c) { return std::tolower(c); });
+    for (char &c : result)
+        c = static_cast<char>(upper ? std::toupper(static_cast<unsigned char>(c))
+                                    : std::tolower(static_cast<unsigned char>(c)));
     return result;
 }
 
@@ -35,7 +30,7 @@ bool is(const char *value, std::string_view text)
 std::string desktopEnvironment(const Environment &environment)
 {
     if (const char *desktops = environment("XDG_CURRENT_DESKTOP"))
-        return upper(desktops);
+        return inCase(desktops, true);
     if (environment("KDE_FULL_SESSION") != nullptr)
         return "KDE";
     if (environment("GNOME_DESKTOP_SESSION_ID") != nullptr)
@@ -66,7 +61,7 @@ std::vector<std::string> desktopThemeNames(const Environment &environment)
             names.emplace_back("gtk3");
             names.emplace_back("gnome");
         } else {
-            const std::string key = lower(name);
+            const std::string key = inCase(name, false);
             names.push_back(key.starts_with("x-") ? key.substr(2) : key);
         }
         if (name.size() == rest.size())

@@ -73,7 +73,7 @@ void hold(QtMsgType type, const QMessageLogContext &context, const QString &text
 
 } // namespace
 
-HeldStartMessages::HeldStartMessages(const char *title, std::vector<Setting> made)
+void holdStartMessages(const char *title, std::vector<Setting> made)
 {
     const std::lock_guard lock(gMutex);
     gTitle = title;
@@ -82,12 +82,7 @@ HeldStartMessages::HeldStartMessages(const char *title, std::vector<Setting> mad
     gPrevious = qInstallMessageHandler(hold);
 }
 
-HeldStartMessages::~HeldStartMessages()
-{
-    release();
-}
-
-void HeldStartMessages::release()
+void releaseStartMessages()
 {
     std::vector<StartMessage> held;
     {

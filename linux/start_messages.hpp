@@ -31,17 +31,9 @@ struct FailedStart
 FailedStart explainFailedStart(const std::vector<StartMessage> &held, const std::string &fatal,
                                const Environment &environment);
 
-// Holds Qt's messages, from any thread, from its making until release(), which
+// Holds Qt's messages, from any thread, until releaseStartMessages(), which
 // passes them on but for those that report only what `made` does.
-class HeldStartMessages
-{
-public:
-    HeldStartMessages(const char *title, std::vector<Setting> made);
-    ~HeldStartMessages();
-    HeldStartMessages(const HeldStartMessages &) = delete;
-    HeldStartMessages &operator=(const HeldStartMessages &) = delete;
-
-    void release();
-};
+void holdStartMessages(const char *title, std::vector<Setting> made);
+void releaseStartMessages();
 
 } // namespace quennarix::desktop

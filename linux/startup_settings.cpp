@@ -57,9 +57,8 @@ std::optional<Setting> darkVariant(const Environment &environment, const Desktop
         desktop.gnomeInterface("color-scheme") != "prefer-dark")
         return std::nullopt;
     const std::string theme = desktop.gnomeInterface("gtk-theme").value_or("Adwaita");
-    std::string lower = theme;
-    std::ranges::transform(lower, lower.begin(), [](unsigned char c) { return std::tolower(c); });
-    if (lower.find("dark") != std::string::npos)
+    const auto caseless = [](unsigned char a, char b) { return std::tolower(a) == b; };
+    if (!std::ranges::search(theme, std::string_view("dark"), caseless).empty())
         return std::nullopt;
     return Setting{"GTK_THEME", theme + ":dark"};
 }
