@@ -81,9 +81,9 @@ test-reproducible: dist
 	$(DEPS) program test windows release
 	tests/packaging/check-reproducible.sh
 
-# The release: the .deb, the Windows ZIP and MSI, the source archive and their
-# checksums, built without tests; beside them, what they were built with. The
-# same commit, built with the same packages, gives the same bytes.
+# The release: the .deb, the Windows ZIP and MSI, the web page, the source
+# archive and their checksums, built without tests; beside them, what they were
+# built with. The same commit, built with the same packages, gives the same bytes.
 package:
 	$(DEPS) program windows arm64 release
 	cmake --preset package
@@ -101,7 +101,8 @@ dist: package
 	mkdir dist
 	cp build/package/quennarix_$(VERSION)_*.deb build/arm64-package/quennarix_$(VERSION)_arm64.deb \
 	   build/windows-package/quennarix-$(VERSION)-windows-x64.zip \
-	   build/windows-package/quennarix-$(VERSION)-windows-x64.msi dist/
+	   build/windows-package/quennarix-$(VERSION)-windows-x64.msi \
+	   build/package/web-page/web/quennarix-$(VERSION).html dist/
 	scripts/source-archive.sh $(VERSION) dist/quennarix-$(VERSION).tar.gz
 	cd dist && sha256sum * > SHA256SUMS
 	scripts/buildinfo.sh $(VERSION) > dist/quennarix-$(VERSION).buildinfo
@@ -114,6 +115,7 @@ screenshot: build windows
 	$(DEPS) pictures
 	harness/with_xvfb.sh 640x480x24 scripts/screenshot.py
 	scripts/screenshot-windows.sh
+	scripts/screenshot-web.py build/release/web-page/web/quennarix-$(VERSION).html
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.hpp')

@@ -44,6 +44,12 @@ inline constexpr int kDesignDpi = 96;
 inline constexpr const char *kDesignFamily = "MS Sans Serif";
 inline constexpr FontChoice kWindowFont{kDesignFamily, 8, 400};
 
+// Outside Windows, Liberation Sans (fonts-liberation2; Arial's metrics) stands
+// in. It runs wider, so the window's 8 points become 7.5, or "Time (XX:XX)" is
+// cut in its 65-pixel label.
+inline constexpr const char *kSubstituteFamily = "Liberation Sans";
+inline constexpr FontChoice kSubstituteWindowFont{kSubstituteFamily, 7.5, kWindowFont.weight};
+
 inline constexpr FontChoice kOwnFont{nullptr, 0, 0};
 inline constexpr FontChoice kTitleFont{kDesignFamily, 13.5, 700};
 inline constexpr FontChoice kArrowFont{kDesignFamily, 24, 700};

@@ -29,18 +29,12 @@ QFont fontFor(const form::FontChoice &choice, const QFont &inherited)
     return font;
 }
 
-// Linux has no "MS Sans Serif"; Liberation Sans (fonts-liberation2) stands in.
-// It runs wider, so the window's 8 points become 7.5, or "Time (XX:XX)" is cut
-// in its 65-pixel label. Naming it directly spares Qt a search of every font.
-constexpr const char *kDesignFamilySubstitute = "Liberation Sans";
-constexpr form::FontChoice kSubstituteWindowFont{kDesignFamilySubstitute, 7.5,
-                                                 form::kWindowFont.weight};
-
+// Naming the substitute spares Qt a search of every font for "MS Sans Serif".
 void registerFontSubstitutes()
 {
     static const bool registered = [] {
         QFont::insertSubstitution(QString::fromLatin1(form::kDesignFamily),
-                                  QString::fromLatin1(kDesignFamilySubstitute));
+                                  QString::fromLatin1(form::kSubstituteFamily));
         return true;
     }();
     (void)registered;
@@ -116,7 +110,7 @@ Form1::Form1(ShowMessage showMessage, Announce announce, QWidget *parent)
     const int dpi = logicalDpiY();
     const form::Size client = form::clientSizeAt(dpi);
     setFixedSize(client.width, client.height);
-    setFont(fontFor(kSubstituteWindowFont, font()));
+    setFont(fontFor(form::kSubstituteWindowFont, font()));
     buildControls(dpi);
 
     for (const form::ControlId button : {form::Command1, form::Command2}) {

@@ -5,13 +5,13 @@
 # usage: install-deps.sh [--list] PURPOSE... [-- PACKAGE...]
 #   program        build and run the program (all a distribution packager needs)
 #   check          the unit and offscreen window tests (make check)
-#   test           with check: the other Linux tests, benchmarks, fuzzing and the
-#                  reproducibility check
+#   test           with check: the other Linux tests, the web page's in Chromium,
+#                  benchmarks, fuzzing and the reproducibility check
 #   windows        the Windows build and its MSI
 #   windows-test   the Windows tests: GoogleTest's sources, and Wine to run them
 #   arm64          the cross build for 64-bit ARM Linux, against arm64 libraries
 #   arm64-test     its tests: qemu-user, GoogleTest for arm64, and debootstrap
-#   release        make dist, with program, windows and arm64
+#   release        make dist, with program, windows and arm64: the web page's Emscripten
 #   pictures       the screenshots and icons
 # Packages after -- are installed too (the start-up benchmark's peers). --list
 # prints the packages instead, one a line.
@@ -32,7 +32,8 @@ declare -A purposes=(
             desktop-file-utils appstream dpkg-dev file lintian weston sway mutter kwin-wayland kwin-style-breeze xwayland
             plasma-integration breeze qt6-gtk-platformtheme xdg-desktop-portal
             xdg-desktop-portal-gtk dconf-service dconf-gsettings-backend libglib2.0-bin
-            reprotest faketime disorderfs diffoscope-minimal"
+            reprotest faketime disorderfs diffoscope-minimal
+            emscripten chromium chromium-driver python3-selenium firefox-esr"
     # Without fonts-wine, Wine draws "MS Sans Serif" in another face.
     [windows]="cmake ninja-build make g++-mingw-w64-x86-64 wixl msitools python3-olefile
                strip-nondeterminism"
@@ -43,8 +44,8 @@ declare -A purposes=(
     [arm64]="crossbuild-essential-arm64 qt6-base-dev:arm64 qt6-base-dev-tools
              libglib2.0-dev:arm64 libwayland-dev:arm64 wayland-protocols dpkg-dev"
     [arm64-test]="qemu-user-static libgtest-dev:arm64 qt6-wayland:arm64 debootstrap"
-    [release]="dpkg-dev file git"
-    [pictures]="python3-pil librsvg2-bin xvfb x11-utils"
+    [release]="dpkg-dev file git emscripten"
+    [pictures]="python3-pil librsvg2-bin xvfb x11-utils chromium chromium-driver python3-selenium"
 )
 
 wanted=()

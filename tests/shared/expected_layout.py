@@ -9,9 +9,9 @@ def _rows():
     for line in _TABLE.read_text().splitlines():
         if not line.strip() or line.startswith("#"):
             continue
-        name, kind, place, _font, caption, accessible = (f.strip() for f in line.split("|"))
+        name, kind, place, font, caption, accessible = (f.strip() for f in line.split("|"))
         left, top, width, height = map(int, place.split())
-        rows[name] = dict(kind=kind, left=left, top=top, width=width, height=height,
+        rows[name] = dict(kind=kind, left=left, top=top, width=width, height=height, font=font,
                           caption=caption, accessible=accessible)
     return rows
 
