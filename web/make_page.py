@@ -10,10 +10,21 @@ import sys
 
 template, style, script, wasm, output = map(pathlib.Path, sys.argv[1:])
 binary = base64.b64encode(wasm.read_bytes()).decode()
-# The program finds its WebAssembly here rather than fetching it.
-code = ("var Module = {wasmBinary: Uint8Array.from(atob('" + binary + "'), function(c) "
-        "{ return c.charCodeAt(0); }), postRun: [function() { "
-        "window.quennarixReady = performance.now(); }]};\n" + script.read_text())
+# The program's WebAssembly is here rather than fetched, and is made at once,
+# so that the controls stand before the page is first drawn.
+code = """var Module = {
+  instantiateWasm: function(imports, receive) {
+    var text = atob('""" + binary + """');
+    var bytes = new Uint8Array(text.length);
+    for (var i = 0; i < text.length; ++i) bytes[i] = text.charCodeAt(i);
+    var module = new WebAssembly.Module(bytes);
+    var instance = new WebAssembly.Instance(module, imports);
+    receive(instance, module);
+    return instance.exports;
+  },
+  postRun: [function() { window.quennarixReady = performance.now(); }]
+};
+""" + script.read_text()
 css = style.read_text()
 
 
