@@ -93,7 +93,7 @@ std::string themeQtLoads(const Environment &environment)
 }
 
 // QGuiApplicationPrivate::createPlatformIntegration, src/gui/kernel/qguiapplication.cpp,
-// alike in 6.4 (as Debian 12 builds it, tried) and 6.8: the platforms
+// alike in 6.4 and 6.8 (both tried, as Debian 12 and 13 build them): the platforms
 // QT_QPA_PLATFORM names, else Wayland first wherever WAYLAND_DISPLAY is set or
 // the session says Wayland, whatever else it says, even with DISPLAY set too.
 bool qtStartsOnWayland(const Environment &environment)
