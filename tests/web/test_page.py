@@ -27,6 +27,7 @@ from expected_layout import LAYOUT  # noqa: E402
 
 PAGE = ROWS = None
 KEYS = {"Return": Keys.RETURN, "Enter": Keys.ENTER, "Escape": Keys.ESCAPE}
+ROLES = {"box": "textbox", "button": "button"}  # as the accessibility tree has them
 # Fonts in CSS pixels, which are 1/96 inch: the table's points, or, for "-",
 # the window's 8 points, which the stand-in family draws at 7.5.
 WINDOW_FONT_PX = 10.0
@@ -75,7 +76,10 @@ class Page(unittest.TestCase):
         self.assertEqual((window["width"], window["height"]),
                          (LAYOUT["Form1"]["width"], LAYOUT["Form1"]["height"]))
         self.assertEqual(self.browser.title, LAYOUT["Form1"]["caption"])
-        names = {n.get("name", {}).get("value") for n in self.ax_nodes()}
+        nodes = [(n.get("name", {}).get("value"), n.get("role", {}).get("value"))
+                 for n in self.ax_nodes()]
+        names = {name for name, _ in nodes}
+        roles = {name: role for name, role in nodes if role in ROLES.values()}
         for name, row in LAYOUT.items():
             if name == "Form1":
                 continue
@@ -87,6 +91,8 @@ class Page(unittest.TestCase):
                                  (row["left"], row["top"], row["width"], row["height"]))
                 self.assertEqual(element.text if row["kind"] != "box" else "", row["caption"])
                 self.assertIn(row["accessible"] or row["caption"], names)
+                if row["kind"] in ROLES:
+                    self.assertEqual(roles.get(row["accessible"]), ROLES[row["kind"]])
                 # The caption has all the room it needs.
                 self.assertLessEqual(self.js("return arguments[0].scrollWidth", element),
                                      row["width"])
