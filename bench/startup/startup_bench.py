@@ -90,19 +90,33 @@ def measure(command):
     return float(out[0]), int(out[1]) / 1024
 
 
-def microseconds():
-    """The clock libwayland stamps its debug lines with, cut to 32 bits as it does."""
-    return (time.clock_gettime_ns(time.CLOCK_REALTIME) // 1000) % 2**32
+def realtime_us():
+    return time.clock_gettime_ns(time.CLOCK_REALTIME) // 1000
 
 
-# libwayland 1.21 names objects wl_surface@13, 1.23 wl_surface#13.
-FIRST_ATTACH = re.compile(r"\[\s*(\d+)\.(\d{3})\] wl_surface[@#]\d+\.attach\(wl_buffer[@#]")
+# libwayland 1.21 names objects wl_surface@13, 1.23 wl_surface#13. It stamps its
+# debug lines with CLOCK_REALTIME: up to 1.23 in microseconds cut to 32 bits and
+# written as milliseconds ([ 3521093.123]), in 1.26 as the local time of day
+# ([09:29:46.930153]).
+FIRST_ATTACH = re.compile(r"\[\s*(?:(?P<ms>\d+)\.(?P<us>\d{3})|(?P<h>\d\d):(?P<m>\d\d):(?P<s>\d\d)\.(?P<day_us>\d{6}))\]"
+                          r" wl_surface[@#]\d+\.attach\(wl_buffer[@#]")
+
+
+def attached_after(found, started):
+    """Milliseconds from `started` (realtime_us) to the stamp of a FIRST_ATTACH match."""
+    if found["ms"]:
+        stamp, wrap = int(found["ms"]) * 1000 + int(found["us"]), 2**32
+    else:
+        stamp = ((int(found["h"]) * 60 + int(found["m"])) * 60 + int(found["s"])) * 10**6
+        stamp, wrap = stamp + int(found["day_us"]), 86400 * 10**6
+        started += time.localtime(started / 10**6).tm_gmtoff * 10**6
+    return ((stamp - started) % wrap) / 1000
 
 
 def measure_on_wayland(command, env, log):
     """Milliseconds from exec to the first buffer the compositor is given, and peak RSS in MB."""
     offset = log.stat().st_size
-    started = microseconds()
+    started = realtime_us()
     program = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL,
                                stderr=subprocess.DEVNULL)
     deadline = time.monotonic() + 20
@@ -112,8 +126,7 @@ def measure_on_wayland(command, env, log):
             lines.seek(offset)
             attached = FIRST_ATTACH.search(lines.read())
         time.sleep(0.005)
-    stamp = int(attached[1]) * 1000 + int(attached[2]) if attached else None
-    return end(program, command, stamp and ((stamp - started) % 2**32) / 1000)
+    return end(program, command, attached and attached_after(attached, started))
 
 
 def end(program, command, shown):
@@ -139,7 +152,7 @@ def measure_on_desktop(command, env, log):
     started = time.monotonic()
     program = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL,
                                stderr=subprocess.DEVNULL)
-    stamp_started = microseconds()
+    stamp_started = realtime_us()
     shown = None
     while shown is None and time.monotonic() < started + 20:
         while shown is None and connection.pending_events():
@@ -150,8 +163,7 @@ def measure_on_desktop(command, env, log):
             lines.seek(offset)
             attached = FIRST_ATTACH.search(lines.read())
         if shown is None and attached:
-            stamp = int(attached[1]) * 1000 + int(attached[2])
-            shown = ((stamp - stamp_started) % 2**32) / 1000
+            shown = attached_after(attached, stamp_started)
         time.sleep(0.002)
     connection.close()
     measured = end(program, command, shown)
@@ -227,7 +239,7 @@ def main():
         label, program = extra.split("=", 1)
         programs.insert(1, (label, program.split()))
 
-    subprocess.run([str(ROOT / "scripts" / "install-deps.sh"), "test", "--", "galculator", "x11-apps"],
+    subprocess.run([str(ROOT / "scripts" / "install-deps.sh"), "desktop", "--", "galculator", "x11-apps"],
                    check=True)
     if args.hung_portal:
         programs = with_hung_portal(programs)

@@ -43,8 +43,9 @@ QT_FRAME_LOADS_GL = tuple(int(part) for part in
                           os.environ["QUENNARIX_QT_VERSION"].split(".")[:2]) < (6, 8)
 # An object in the protocol log: libwayland 1.21 writes wl_buffer@13, 1.23 wl_buffer#13.
 OBJECT = r"[@#]"
-# Qt's platform plugins, as mapped into the program.
-PLUGINS = {"wayland": "libqwayland-generic.so", "xcb": "libqxcb.so"}
+# Qt's platform plugins, as mapped into the program; Qt 6.11 has one for
+# Wayland, where Qt 6.4 and 6.8 had one without GL and one with it.
+PLUGINS = {"wayland": {"libqwayland-generic.so", "libqwayland.so"}, "xcb": {"libqxcb.so"}}
 GL = r"\S*(?:_dri\.so|libEGL_mesa)\S*"
 # What each desktop's integration adds where it is installed, as a user has it:
 # the platform theme and, on Plasma, the Breeze style.
@@ -129,9 +130,23 @@ class OnWayland(unittest.TestCase):
         return self.protocol_log.read_text(errors="replace")
 
     def first_buffer(self):
-        found = wait_for(lambda: re.search(rf"create_buffer\(new id wl_buffer{OBJECT}\d+, \d+, (\d+), (\d+),",
-                                           self.protocol()), "the window's first buffer")
-        return int(found[1]), int(found[2])
+        """The size of the first buffer on the window's own surface: Qt 6.11 gives
+        KWin the window's icons in buffers before it, and the program's question
+        to the compositor makes a surface that never gets one."""
+        def size():
+            said = self.protocol()
+            surfaces = list(re.finditer(
+                rf"get_xdg_surface\(new id xdg_surface{OBJECT}\d+, wl_surface{OBJECT}(\d+)\)", said))
+            for surface, following in zip(surfaces, surfaces[1:] + [None]):
+                attached = re.compile(rf"wl_surface{OBJECT}{surface[1]}\.attach\(wl_buffer{OBJECT}(\d+),").search(
+                    said, surface.end(), following.start() if following else len(said))
+                if attached:
+                    made = re.findall(rf"create_buffer\(new id wl_buffer{OBJECT}{attached[1]}, \d+, (\d+), (\d+),",
+                                      said[:attached.start()])
+                    return made[-1]
+            return None
+        width, height = wait_for(size, "the window's first buffer")
+        return int(width), int(height)
 
     def maps(self):
         return pathlib.Path(f"/proc/{self.program.pid}/maps").read_text()
@@ -147,7 +162,9 @@ class OnWayland(unittest.TestCase):
         return sorted(set(re.findall(rf"/{folder}/(\S+\.so)\b", self.maps())))
 
     def test_2_runs_on_the_platform_it_should(self):
-        self.assertEqual(self.mapped("platforms"), [PLUGINS[expected_platform()]])
+        mapped = self.mapped("platforms")
+        self.assertEqual(len(mapped), 1, mapped)
+        self.assertIn(mapped[0], PLUGINS[expected_platform()])
 
     def test_2_loads_the_desktops_integration(self):
         plugins = pathlib.Path(re.search(r"(/\S+)/platforms/lib", self.maps())[1])
