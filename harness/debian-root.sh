@@ -31,12 +31,11 @@ in_root() { # ROOT COMMAND [APT_CACHE]
 }
 
 # RELEASE ARCH [DEBOOTSTRAP_OPTION...]: the tarball's path on stdout, made if
-# missing. Its name says only the release and architecture: remove it after
-# changing the options.
+# missing; options other than none give it a name of its own.
 pristine_root() {
     local release=$1 arch=$2 pristine fresh
     shift 2
-    pristine=$cache/$release-$arch-minbase.tar
+    pristine=$cache/$release-$arch-minbase${*:+-$(sha256sum <<<"$*" | cut -c1-8)}.tar
     if [[ ! -f $pristine ]]; then
         echo "making a pristine $release $arch root (kept in $pristine)" >&2
         mkdir -p "$cache"
@@ -50,6 +49,12 @@ pristine_root() {
         else
             debootstrap --variant=minbase "$@" "$release" "$fresh" "$mirror" >"$fresh.log" 2>&1
         fi || { tail -n 20 "$fresh.log" >&2; return 1; }
+        # Unstable's Release file is valid for a week only, and a mirror that is
+        # a snapshot (as this machine's may be) serves it past that: apt in the
+        # root takes it all the same, as debootstrap just did.
+        if [[ $release == sid ]]; then
+            echo 'Acquire::Check-Valid-Until "false";' >"$fresh/etc/apt/apt.conf.d/50snapshot-mirror"
+        fi
         tar -C "$fresh" --numeric-owner -cf "$pristine.part" .
         mv "$pristine.part" "$pristine"
         rm -rf --one-file-system "$fresh" "$fresh.log"

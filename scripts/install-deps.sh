@@ -5,8 +5,9 @@
 # usage: install-deps.sh [--list] PURPOSE... [-- PACKAGE...]
 #   program        build and run the program (all a distribution packager needs)
 #   check          the unit and offscreen window tests (make check)
-#   test           with check: the other Linux tests, the web page's in Chromium,
-#                  benchmarks, fuzzing and the reproducibility check
+#   desktop        the real program's tests on Xvfb with Orca and on the compositors
+#   test           with check and desktop: the other Linux tests, the web page's in
+#                  browsers, benchmarks, fuzzing and the reproducibility check
 #   windows        the Windows build and its MSI
 #   windows-test   the Windows tests: GoogleTest's sources, and Wine to run them
 #   arm64          the cross build for 64-bit ARM Linux, against arm64 libraries
@@ -23,15 +24,16 @@ declare -A purposes=(
     [program]="cmake ninja-build make g++ pkg-config qt6-base-dev libglib2.0-dev
                fonts-liberation2 qt6-wayland libwayland-dev wayland-protocols"
     [check]="libgtest-dev libgmock-dev"
-    # clang's runtime unversioned: clang is 14 on Debian 12 and 19 on Debian 13.
     # The desktops as their users have them: Plasma's platform theme and Breeze,
     # the GTK platform theme that Debian's Qt recommends, and GNOME's settings
     # as the desktop portal gives them.
+    [desktop]="xvfb xdotool x11-utils dbus-daemon at-spi2-core python3 python3-pyatspi python3-xlib orca
+               weston sway mutter kwin-wayland kwin-style-breeze xwayland
+               plasma-integration breeze qt6-gtk-platformtheme xdg-desktop-portal
+               xdg-desktop-portal-gtk dconf-service dconf-gsettings-backend libglib2.0-bin"
+    # clang's runtime unversioned: clang is 14 on Debian 12 and 19 on Debian 13.
     [test]="clang libclang-rt-dev libbenchmark-dev libxcb1-dev
-            xvfb xdotool x11-utils dbus-daemon at-spi2-core python3 python3-pyatspi python3-xlib orca
-            desktop-file-utils appstream dpkg-dev file lintian weston sway mutter kwin-wayland kwin-style-breeze xwayland
-            plasma-integration breeze qt6-gtk-platformtheme xdg-desktop-portal
-            xdg-desktop-portal-gtk dconf-service dconf-gsettings-backend libglib2.0-bin
+            desktop-file-utils appstream dpkg-dev file lintian
             reprotest faketime disorderfs diffoscope-minimal
             emscripten chromium chromium-driver python3-selenium firefox-esr"
     # Without fonts-wine, Wine draws "MS Sans Serif" in another face.

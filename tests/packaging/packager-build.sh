@@ -22,7 +22,7 @@ export CXXFLAGS="$CXXFLAGS $CPPFLAGS" # CMake reads no CPPFLAGS
 cmake -S "$root" -B "$work/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr
 grep -qxF "CMAKE_CXX_FLAGS:STRING=$CXXFLAGS" "$work/build/CMakeCache.txt"
 echo "the build's C++ flags are dpkg-buildflags': $CXXFLAGS"
-cmake --build "$work/build"
+cmake --build "$work/build" --parallel "$(nproc)" # as debhelper builds
 
 # Counted first: listing the tests rewrites ctest's log of the run.
 needing=$(cd "$work/build" && ctest -N -L 'desktop|windows|packaging' | sed -n 's/^Total Tests: //p')

@@ -1,29 +1,30 @@
 #!/usr/bin/env bash
-# The arm64 .deb as Debian on 64-bit ARM installs it: in a fresh arm64 root of
-# this machine's Debian release, made by debootstrap --foreign and finished
-# under qemu-user, installs the package with apt, checks that dpkg takes it as
-# arm64 and that its program starts, and runs the real program's X11 test
-# against /usr/bin/quennarix there, everything in the root emulated.
+# A release package as a user of a Debian release installs it: in a fresh root
+# of that release and of the package's architecture, made by debootstrap (for
+# arm64, --foreign and finished under qemu-user), installs it with apt and
+# what it recommends, checks that dpkg took it as built for that architecture
+# and runs the real program's X11 test against /usr/bin/quennarix there.
 #
-# usage: tests/roots/test-arm64-root.sh [DEB]   (after make dist; asks for root with
-#        sudo, as install-deps.sh does)
-#   DEB   the package to install, by default dist/'s arm64 one
-# The kernel must run arm64 programs through qemu-user (binfmt_misc); where no
-# handler is registered, this registers one for qemu-aarch64-static and removes
-# it again at the end, as it unmounts binfmt_misc if it mounted it. The root
-# itself is removed at the end too. The pristine root and the packages apt
-# fetched are kept in QUENNARIX_CACHE (default /var/cache/quennarix) for the
-# next run.
+# usage: tests/roots/test-package-in-root.sh [DEB [RELEASE]]   (after make dist;
+#        asks for root with sudo, as install-deps.sh does)
+#   DEB      the package, by default dist/'s arm64 one
+#   RELEASE  bookworm, trixie or sid; by default this machine's
+# For another architecture the kernel must run its programs through qemu-user
+# (binfmt_misc); where no handler is registered, this registers one for
+# qemu-aarch64-static and removes it again at the end, as it unmounts
+# binfmt_misc if it mounted it. The root itself is removed at the end too. The
+# pristine root and the packages apt fetched are kept in QUENNARIX_CACHE
+# (default /var/cache/quennarix) for the next run.
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/../.." && pwd)
 deb=$(realpath "${1:-$(ls "$repo"/dist/quennarix_*_arm64.deb)}")
+release=${2:-$(. /etc/os-release; echo "$VERSION_CODENAME")}
 if ((EUID != 0)); then
-    echo "the arm64 root needs root (debootstrap, chroot, mounts, binfmt_misc): asking with sudo"
-    exec sudo QUENNARIX_CACHE="${QUENNARIX_CACHE:-}" "$0" "$deb"
+    echo "a Debian root needs root (debootstrap, chroot, mounts, binfmt_misc): asking with sudo"
+    exec sudo QUENNARIX_CACHE="${QUENNARIX_CACHE:-}" "$0" "$deb" "$release"
 fi
 . "$repo/harness/debian-root.sh"
-. /etc/os-release
-release=$VERSION_CODENAME # the package's dependencies are this release's
+arch=$(dpkg-deb --field "$deb" Architecture)
 
 # Whatever this run adds to the machine goes again when it ends.
 root=$(mktemp -d)
@@ -36,21 +37,24 @@ undo() {
 }
 trap undo EXIT
 
-if ! mountpoint -q "$binfmt"; then
-    mount -t binfmt_misc binfmt_misc "$binfmt"
-    mounted_binfmt=true
-fi
-if [[ ! -e $binfmt/qemu-aarch64 ]]; then
-    # An ELF header for aarch64; F: the kernel holds the interpreter open, so it
-    # runs inside the root too.
-    magic='\x7f\x45\x4c\x46\x02\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\xb7\x00'
-    mask='\xff\xff\xff\xff\xff\xff\xff\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff'
-    echo ":qemu-aarch64:M::$magic:$mask:$(command -v qemu-aarch64-static):F" >"$binfmt/register"
-    registered=true
-    echo "registered qemu-aarch64-static for arm64 programs until the end of this run"
+if [[ $arch != $(dpkg --print-architecture) ]]; then
+    [[ $arch == arm64 ]] || { echo "no emulator here for $arch" >&2; exit 1; }
+    if ! mountpoint -q "$binfmt"; then
+        mount -t binfmt_misc binfmt_misc "$binfmt"
+        mounted_binfmt=true
+    fi
+    if [[ ! -e $binfmt/qemu-aarch64 ]]; then
+        # An ELF header for aarch64; F: the kernel holds the interpreter open, so it
+        # runs inside the root too.
+        magic='\x7f\x45\x4c\x46\x02\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\xb7\x00'
+        mask='\xff\xff\xff\xff\xff\xff\xff\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff'
+        echo ":qemu-aarch64:M::$magic:$mask:$(command -v qemu-aarch64-static):F" >"$binfmt/register"
+        registered=true
+        echo "registered qemu-aarch64-static for arm64 programs until the end of this run"
+    fi
 fi
 
-pristine=$(pristine_root "$release" arm64)
+pristine=$(pristine_root "$release" "$arch")
 unpack_root "$pristine" "$root"
 cp "$deb" "$root/tmp/"
 mkdir -p "$root/src"
@@ -65,12 +69,13 @@ apt-get install -y -qq /tmp/quennarix_*.deb >/dev/null
 apt-get install -y -qq --no-install-recommends \
     xvfb xdotool x11-utils dbus-daemon at-spi2-core python3-pyatspi python3-xlib >/dev/null
 echo "dpkg: quennarix $(dpkg-query -W -f="\${Version} \${Architecture} \${Status}" quennarix)"
-[[ $(dpkg-query -W -f="\${Architecture}" quennarix) == arm64 ]]
+[[ $(dpkg-query -W -f="\${Architecture}" quennarix) == '"$arch"' ]]
 architecture=$?
 harness/with_xvfb.sh 800x600x24 dbus-run-session -- \
     python3 tests/linux/test_quennarix.py /usr/bin/quennarix
 tested=$?
-echo "arm64 root: the package is arm64: $((architecture == 0)); its test exited $tested"
+echo "$(. /etc/os-release; echo "$PRETTY_NAME") '"$arch"' root: the package is '"$arch"':" \
+    "$((architecture == 0)); its test exited $tested"
 ((architecture == 0 && tested == 0))
 '
-in_root "$root" "$inside" "$cache/$release-arm64-apt"
+in_root "$root" "$inside" "$cache/$release-$arch-apt"
