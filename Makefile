@@ -62,7 +62,7 @@ test-sanitizers:
 	ctest --preset debug
 
 test-fuzz:
-	$(DEPS) program check desktop test
+	$(DEPS) program fuzz
 	cmake --preset fuzz
 	cmake --build --preset fuzz
 	ctest --preset fuzz
@@ -91,7 +91,7 @@ test-arm64: arm64 dist
 # Debian's reprotest builds the release twice from its own source archive,
 # varying the second build, and both must give the bytes `make dist` gives here.
 test-reproducible: dist
-	$(DEPS) program test windows release
+	$(DEPS) program windows release reproducible
 	tests/packaging/check-reproducible.sh
 
 # The release: the .deb, the Windows ZIP and MSI, the web page, the source

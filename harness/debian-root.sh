@@ -1,6 +1,6 @@
 # shellcheck shell=bash
 # Sourced by the scripts that test in Debian roots (as root): a pristine root
-# per release and architecture, made once by debootstrap and kept as a tarball
+# per release and set of options, made once by debootstrap and kept as a tarball
 # in QUENNARIX_CACHE (default /var/cache/quennarix), fetched the way the host
 # fetches its packages, and entered in a private mount namespace.
 cache=${QUENNARIX_CACHE:-/var/cache/quennarix}
@@ -30,25 +30,20 @@ in_root() { # ROOT COMMAND [APT_CACHE]
     ' in_root "$1" "$2" "$cache" "${3:-}"
 }
 
-# RELEASE ARCH [DEBOOTSTRAP_OPTION...]: the tarball's path on stdout, made if
-# missing; options other than none give it a name of its own.
+# RELEASE [DEBOOTSTRAP_OPTION...]: the path of a tarball of a root of this
+# machine's architecture on stdout, made if missing; options other than none
+# give it a name of its own.
 pristine_root() {
-    local release=$1 arch=$2 pristine fresh
-    shift 2
-    pristine=$cache/$release-$arch-minbase${*:+-$(sha256sum <<<"$*" | cut -c1-8)}.tar
+    local release=$1 pristine fresh
+    shift
+    pristine=$cache/$release-$(dpkg --print-architecture)-minbase${*:+-$(sha256sum <<<"$*" | cut -c1-8)}.tar
     if [[ ! -f $pristine ]]; then
-        echo "making a pristine $release $arch root (kept in $pristine)" >&2
+        echo "making a pristine $release root (kept in $pristine)" >&2
         mkdir -p "$cache"
         fresh=$(mktemp -d)
         chmod 755 "$fresh"
-        # Another architecture's root is finished under qemu-user inside it.
-        if [[ $arch != $(dpkg --print-architecture) ]]; then
-            debootstrap --foreign --arch="$arch" --variant=minbase "$@" "$release" "$fresh" \
-                "$mirror" >"$fresh.log" 2>&1 &&
-                in_root "$fresh" "/debootstrap/debootstrap --second-stage" >>"$fresh.log" 2>&1
-        else
-            debootstrap --variant=minbase "$@" "$release" "$fresh" "$mirror" >"$fresh.log" 2>&1
-        fi || { tail -n 20 "$fresh.log" >&2; return 1; }
+        debootstrap --variant=minbase "$@" "$release" "$fresh" "$mirror" >"$fresh.log" 2>&1 ||
+            { tail -n 20 "$fresh.log" >&2; return 1; }
         # Unstable's Release file is valid for a week only, and a mirror that is
         # a snapshot (as this machine's may be) serves it past that: apt in the
         # root takes it all the same, as debootstrap just did.

@@ -7,7 +7,9 @@
 #   check          the unit and offscreen window tests (make check)
 #   desktop        the real program's tests on Xvfb with Orca and on the compositors
 #   test           with check and desktop: the other Linux tests, the web page's in
-#                  browsers, benchmarks, fuzzing and the reproducibility check
+#                  browsers, and the benchmarks
+#   fuzz           the fuzzers, built by clang
+#   reproducible   the reproducibility check (reprotest)
 #   windows        the Windows build and its MSI
 #   windows-test   the Windows tests: GoogleTest's sources, and Wine to run them
 #   arm64          the cross build for 64-bit ARM Linux, against arm64 libraries
@@ -31,11 +33,11 @@ declare -A purposes=(
                weston sway mutter kwin-wayland kwin-style-breeze xwayland
                plasma-integration breeze qt6-gtk-platformtheme xdg-desktop-portal
                xdg-desktop-portal-gtk dconf-service dconf-gsettings-backend libglib2.0-bin"
-    # clang's runtime unversioned: clang is 14 on Debian 12 and 19 on Debian 13.
-    [test]="clang libclang-rt-dev libbenchmark-dev libxcb1-dev
-            desktop-file-utils appstream dpkg-dev file lintian
-            reprotest faketime disorderfs diffoscope-minimal
+    [test]="libbenchmark-dev libxcb1-dev desktop-file-utils appstream dpkg-dev file lintian
             emscripten chromium chromium-driver python3-selenium firefox-esr"
+    # clang's runtime unversioned: clang is 14 on Debian 12 and 19 on Debian 13.
+    [fuzz]="clang libclang-rt-dev"
+    [reproducible]="reprotest faketime disorderfs diffoscope-minimal"
     # Without fonts-wine, Wine draws "MS Sans Serif" in another face.
     [windows]="cmake ninja-build make g++-mingw-w64-x86-64 wixl msitools python3-olefile
                strip-nondeterminism"

@@ -19,7 +19,7 @@ arch=$(dpkg --print-architecture)
 root=$repo/build/$release-root
 
 "$repo/scripts/install-deps.sh" -- debootstrap
-pristine=$(pristine_root "$release" "$arch" --include=make,git,ca-certificates,sudo)
+pristine=$(pristine_root "$release" --include=make,git,ca-certificates,sudo)
 echo "make dist: the release's source archive, to build in the root"
 mkdir -p "$repo/build"
 make -C "$repo" dist >"$repo/build/dist.log" 2>&1 || { tail -n 30 "$repo/build/dist.log"; exit 1; }

@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # A release package as a user of a Debian release installs it: in a fresh root
-# of that release and of the package's architecture, made by debootstrap (for
-# arm64, --foreign and finished under qemu-user), installs it with apt and
-# what it recommends, checks that dpkg took it as built for that architecture
-# and runs the real program's X11 test against /usr/bin/quennarix there.
+# of that release made by debootstrap, installs it with apt and what it
+# recommends, checks that dpkg took it as built for its architecture and runs
+# the real program's X11 test against /usr/bin/quennarix there. An arm64
+# package goes into this machine's root with arm64 added as a dpkg
+# architecture, so that apt resolves it against the release's arm64 archive
+# and installs its arm64 libraries, as on Debian on ARM; the program then runs
+# under qemu-user, and all else natively.
 #
 # usage: tests/roots/test-package-in-root.sh [DEB [RELEASE]]   (after make dist;
 #        asks for root with sudo, as install-deps.sh does)
@@ -54,7 +57,7 @@ if [[ $arch != $(dpkg --print-architecture) ]]; then
     fi
 fi
 
-pristine=$(pristine_root "$release" "$arch")
+pristine=$(pristine_root "$release")
 unpack_root "$pristine" "$root"
 cp "$deb" "$root/tmp/"
 mkdir -p "$root/src"
@@ -63,6 +66,7 @@ cp -r "$repo/tests" "$repo/harness" "$root/src/"
 inside='
 set -u
 cd /src
+dpkg --print-architecture | grep -qx '"$arch"' || dpkg --add-architecture '"$arch"'
 apt-get update -qq
 # The package as a user installs it, with what it recommends; then the test tools.
 apt-get install -y -qq /tmp/quennarix_*.deb >/dev/null
@@ -74,8 +78,8 @@ architecture=$?
 harness/with_xvfb.sh 800x600x24 dbus-run-session -- \
     python3 tests/linux/test_quennarix.py /usr/bin/quennarix
 tested=$?
-echo "$(. /etc/os-release; echo "$PRETTY_NAME") '"$arch"' root: the package is '"$arch"':" \
-    "$((architecture == 0)); its test exited $tested"
+echo "$(. /etc/os-release; echo "$PRETTY_NAME"), the '"$arch"' package: dpkg took it as" \
+    "'"$arch"': $((architecture == 0)); its test exited $tested"
 ((architecture == 0 && tested == 0))
 '
-in_root "$root" "$inside" "$cache/$release-$arch-apt"
+in_root "$root" "$inside" "$cache/$release-$(dpkg --print-architecture)-apt"
