@@ -12,7 +12,7 @@
 # (default /var/cache/quennarix) for the next run; a machine without them makes them.
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/../.." && pwd)
-release=$1
+release=${1:?"usage: tests/roots/test-in-fresh-root.sh RELEASE [COMMAND]"}
 command=${2:-make test}
 arch=$(dpkg --print-architecture)
 . "$repo/harness/debian-root.sh"
