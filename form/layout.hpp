@@ -129,6 +129,14 @@ constexpr const FontChoice &fontOf(const ControlLayout &entry)
     return hasOwnFont(entry) ? entry.font : kWindowFont;
 }
 
+// Outside Windows every control draws in the stand-in family, at its own size
+// or at the window's there.
+constexpr FontChoice fontOutsideWindows(const ControlLayout &entry)
+{
+    const FontChoice &font = hasOwnFont(entry) ? entry.font : kSubstituteWindowFont;
+    return {kSubstituteFamily, font.pointSize, font.weight};
+}
+
 // A button's tooltip says what it does, in the words a screen reader uses.
 constexpr const char *toolTipOf(const ControlLayout &entry)
 {

@@ -29,17 +29,6 @@ QFont fontFor(const form::FontChoice &choice, const QFont &inherited)
     return font;
 }
 
-// Naming the substitute spares Qt a search of every font for "MS Sans Serif".
-void registerFontSubstitutes()
-{
-    static const bool registered = [] {
-        QFont::insertSubstitution(QString::fromLatin1(form::kDesignFamily),
-                                  QString::fromLatin1(form::kSubstituteFamily));
-        return true;
-    }();
-    (void)registered;
-}
-
 QWidget *createControl(const form::ControlLayout &entry, QWidget *parent, int dpi)
 {
     const QString caption = QString::fromLatin1(entry.caption);
@@ -66,7 +55,7 @@ QWidget *createControl(const form::ControlLayout &entry, QWidget *parent, int dp
     const form::Rect place = form::placeAt(entry, dpi);
     control->setGeometry(place.left, place.top, place.width, place.height);
     if (form::hasOwnFont(entry))
-        control->setFont(fontFor(entry.font, parent->font()));
+        control->setFont(fontFor(form::fontOutsideWindows(entry), parent->font()));
     if (entry.accessibleName != nullptr)
         control->setAccessibleName(QString::fromLatin1(entry.accessibleName));
     if (const char *tip = form::toolTipOf(entry))
@@ -102,7 +91,6 @@ Form1::Form1(ShowMessage showMessage, Announce announce, QWidget *parent)
     // Before the title is set, whose change makes Qt look the interface up and keep it.
     static const bool accessible = (QAccessible::installFactory(form1Accessible), true);
     (void)accessible;
-    registerFontSubstitutes();
     setWindowTitle(QString::fromLatin1(form::kWindowCaption));
     // Where Qt scales for the screen it reports 96 dpi here; where it does not
     // (QT_ENABLE_HIGHDPI_SCALING=0), the fonts still grow with the font DPI, so

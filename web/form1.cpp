@@ -43,13 +43,11 @@ Form1::Form1()
     for (const form::ControlLayout &entry : form::kControls) {
         const form::Rect place = form::placeAt(entry, kCssDpi);
         const int box[] = {place.left, place.top, place.width, place.height};
-        // The design family is Windows'; elsewhere its stand-in draws.
-        const form::FontChoice font =
-            form::hasOwnFont(entry) ? entry.font : form::kSubstituteWindowFont;
+        const form::FontChoice font = form::fontOutsideWindows(entry);
         quennarix_add_control(idOf(entry.id), entry.name, static_cast<int>(entry.kind),
-                              entry.caption, box, form::kSubstituteFamily, font.pointSize,
-                              font.weight, entry.accessibleName,
-                              entry.labels ? idOf(*entry.labels) : -1, form::toolTipOf(entry));
+                              entry.caption, box, font.family, font.pointSize, font.weight,
+                              entry.accessibleName, entry.labels ? idOf(*entry.labels) : -1,
+                              form::toolTipOf(entry));
     }
     quennarix_focus(idOf(form::Text1));
 }
