@@ -17,7 +17,7 @@ run:
 	$(DEPS) program
 	cmake --preset release -DBUILD_TESTING=OFF -DQUENNARIX_BUILD_BENCHMARKS=OFF
 	cmake --build --preset release --target quennarix
-	build/release/linux/quennarix
+	build/release/qt/quennarix
 
 build:
 	$(DEPS) program check desktop test

@@ -14,7 +14,7 @@ import time
 from PIL import ImageGrab
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
-program = sys.argv[1] if len(sys.argv) > 1 else ROOT / "build/release/linux/quennarix"
+program = sys.argv[1] if len(sys.argv) > 1 else ROOT / "build/release/qt/quennarix"
 
 os.environ.pop("QT_QPA_PLATFORM", None)
 

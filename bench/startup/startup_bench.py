@@ -36,7 +36,7 @@ BUILD = ROOT / "build" / "release"
 SETTLE_MS = "300"  # lets a program draw before it is ended, so its peak memory counts
 
 PROGRAMS = [
-    ("quennarix", [str(BUILD / "linux" / "quennarix")]),
+    ("quennarix", [str(BUILD / "qt" / "quennarix")]),
     ("bare Qt 6 window", [str(BUILD / "bench" / "bare_qt_window")]),
     ("galculator", ["galculator"]),
     ("xcalc", ["xcalc"]),

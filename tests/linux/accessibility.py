@@ -1,5 +1,7 @@
-"""Reading and driving the program through the accessibility bus, as a screen reader does."""
+"""Reading and driving the program through the accessibility bus, as a screen
+reader does, and reading what it has loaded."""
 import os
+import pathlib
 import time
 import unittest
 
@@ -59,3 +61,11 @@ def labels_and_buttons(alert):
     buttons = [node for node in pyatspi.findAllDescendants(
         alert, lambda node: node.getRole() == BUTTON)]
     return labels, buttons
+
+
+# What a window that paints without GL must not load: a Mesa driver or its EGL.
+GL = r"\S*(?:_dri\.so|libEGL_mesa)\S*"
+
+
+def maps(process):
+    return pathlib.Path(f"/proc/{process.pid}/maps").read_text()

@@ -1,14 +1,15 @@
-#include "linux/start_messages.hpp"
+#include "qt/startup/messages.hpp"
 
-#include "linux/display.hpp"
+#include "qt/startup/display.hpp"
 
 #include <QString>
 
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
+#include <thread>
 
-namespace quennarix::desktop {
+namespace quennarix::qt::startup {
 
 FailedStart explainFailedStart(const std::vector<StartMessage> &held, const std::string &fatal,
                                const Environment &environment)
@@ -65,8 +66,12 @@ void hold(QtMsgType type, const QMessageLogContext &context, const QString &text
     }
     qInstallMessageHandler(gPrevious);
     const FailedStart failed = explainFailedStart(gHeld, message.text, environmentValue);
-    for (const StartMessage &passed : failed.passOn)
-        passOn(passed);
+    // Inside a message handler Qt prints a further message bare, without its
+    // category; its guard holds for this thread only.
+    std::thread([&failed] {
+        for (const StartMessage &passed : failed.passOn)
+            passOn(passed);
+    }).join();
     std::fprintf(stderr, "%s: %s\n", gTitle, failed.cause.c_str());
     std::_Exit(1);
 }
@@ -99,4 +104,4 @@ void releaseStartMessages()
     }
 }
 
-} // namespace quennarix::desktop
+} // namespace quennarix::qt::startup

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-namespace quennarix::desktop {
+namespace quennarix::qt::startup {
 
 // Asks the Wayland compositor, in the words Qt before 6.8 uses for its window,
 // whether it draws window frames (sway and the other wlroots compositors, KDE
@@ -10,4 +10,4 @@ namespace quennarix::desktop {
 // without the decoration protocol); nullopt when none answers.
 std::optional<bool> compositorDrawsFrames();
 
-} // namespace quennarix::desktop
+} // namespace quennarix::qt::startup

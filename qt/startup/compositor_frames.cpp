@@ -1,4 +1,4 @@
-#include "linux/compositor_frames.hpp"
+#include "qt/startup/compositor_frames.hpp"
 
 #include "xdg-decoration-unstable-v1-client-protocol.h"
 #include "xdg-shell-client-protocol.h"
@@ -8,7 +8,7 @@
 #include <optional>
 #include <wayland-client.h>
 
-namespace quennarix::desktop {
+namespace quennarix::qt::startup {
 
 namespace {
 
@@ -126,4 +126,4 @@ std::optional<bool> compositorDrawsFrames()
     return draws;
 }
 
-} // namespace quennarix::desktop
+} // namespace quennarix::qt::startup

@@ -1,16 +1,15 @@
-#include "linux/display.hpp"
-#include "linux/gnome_settings.hpp"
-#include "linux/start_messages.hpp"
-#include "linux/startup_settings.hpp"
-#include "linux/startup_trace.hpp"
-#include "linux/termination_signal.hpp"
 #include "qt/form1.hpp"
+#include "qt/startup/display.hpp"
+#include "qt/startup/gnome_settings.hpp"
+#include "qt/startup/messages.hpp"
+#include "qt/startup/settings.hpp"
 #include "version.hpp"
 #ifdef QUENNARIX_ASK_COMPOSITOR_ABOUT_FRAMES
-#include "linux/compositor_frames.hpp"
+#include "qt/startup/compositor_frames.hpp"
 #endif
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
 #include <QImageReader>
 #include <QLibraryInfo>
@@ -23,7 +22,7 @@
 
 namespace {
 
-using namespace quennarix::desktop;
+using namespace quennarix::qt::startup;
 
 // The icon is PNG; saying so keeps Qt from loading every image plugin to ask
 // whether it reads PNG too.
@@ -42,18 +41,23 @@ std::vector<Setting> settingsForThisDesktop()
 {
     // Built with an older Qt, as the Debian 12 package is, the program may run on a newer one.
     const QVersionNumber qt = QLibraryInfo::version();
-    DesktopAnswers desktop{readGnomeInterface, [] { return std::optional<bool>(); }, isSocket};
+    const QString gtkTheme = QLibraryInfo::path(QLibraryInfo::PluginsPath) +
+                             QStringLiteral("/platformthemes/libqgtk3.so");
+    Facts facts{{qt.majorVersion(), qt.minorVersion()},
+                QFileInfo::exists(gtkTheme),
+                readGnomeInterface,
+                [] { return std::optional<bool>(); },
+                isSocket};
 #ifdef QUENNARIX_ASK_COMPOSITOR_ABOUT_FRAMES
-    desktop.compositorDrawsFrames = compositorDrawsFrames;
+    facts.compositorDrawsFrames = compositorDrawsFrames;
 #endif
-    return startupSettings(environmentValue, desktop, {qt.majorVersion(), qt.minorVersion()});
+    return startupSettings(environmentValue, facts);
 }
 
 } // namespace
 
 int main(int, char **argv)
 {
-    traceStartupPhase("main");
     if (const std::string missing = missingDisplay(environmentValue); !missing.empty()) {
         std::fprintf(stderr, "%s: %s\n", QUENNARIX_TITLE, missing.c_str());
         return 1;
@@ -71,15 +75,12 @@ int main(int, char **argv)
     QApplication::setApplicationName(QStringLiteral(QUENNARIX_TITLE));
     QApplication::setApplicationVersion(QStringLiteral(QUENNARIX_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(QUENNARIX_APP_ID));
-    traceStartupPhase("application-created");
 
     quennarix::qt::Form1 form;
-    traceStartupPhase("window-built");
-    traceFirstPaint(&form);
     form.show();
-    traceStartupPhase("shown");
     // Decoding the icon need not hold up the window; it follows straight after.
     QTimer::singleShot(0, &application, [] { QApplication::setWindowIcon(loadIcon()); });
-    quitOnTerminationSignal();
+    // SIGTERM keeps its default: the window has nothing to save, and a session
+    // that ends must not wait for Qt's threads to wind down.
     return QApplication::exec();
 }

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-namespace quennarix::desktop {
+namespace quennarix::qt::startup {
 
 // A key of GNOME's org.gnome.desktop.interface settings, as text; nullopt
 // where the schema or the key is not installed. GLib reads it from dconf's
@@ -11,4 +11,4 @@ namespace quennarix::desktop {
 // portal, which answers the same from the same store, sometimes hangs.
 std::optional<std::string> readGnomeInterface(const char *key);
 
-} // namespace quennarix::desktop
+} // namespace quennarix::qt::startup

@@ -1,14 +1,13 @@
-#include "linux/gnome_settings.hpp"
+#include "qt/startup/gnome_settings.hpp"
 
 #include <dlfcn.h>
 #include <gio/gio.h>
 
-namespace quennarix::desktop {
+namespace quennarix::qt::startup {
 
 std::optional<std::string> readGnomeInterface(const char *key)
 {
-    // Loaded only here, where Qt's GTK theme, which links GIO, will draw the
-    // window: linked into the program, it cost every start about 1 MB.
+    // Loaded only when asked: linked into the program, it cost every start about 1 MB.
     static void *const gio = dlopen("libgio-2.0.so.0", RTLD_LAZY | RTLD_LOCAL);
     if (gio == nullptr)
         return std::nullopt;
@@ -44,4 +43,4 @@ std::optional<std::string> readGnomeInterface(const char *key)
     return value;
 }
 
-} // namespace quennarix::desktop
+} // namespace quennarix::qt::startup

@@ -1,16 +1,16 @@
 #pragma once
 
-#include "linux/qt_rules.hpp"
+#include "qt/startup/settings.hpp"
 
 #include <string>
 
-namespace quennarix::desktop {
+namespace quennarix::qt::startup {
 
-// The process's environment: a variable's value, nullptr when it is unset or empty.
+// The process's environment: nullptr when a variable is unset, "" when set empty.
 const char *environmentValue(const char *name);
 
 // Empty when the environment names a display (or a platform that needs none);
-// otherwise a sentence saying what is missing.
+// otherwise a sentence saying what is missing. An empty name names none.
 std::string missingDisplay(const Environment &environment);
 
 // Sentences naming the X or Wayland display that could not be opened.
@@ -20,4 +20,4 @@ std::string unreachableWaylandDisplay(const Environment &environment);
 // Whether `path` is a socket, as an X server's is.
 bool isSocket(const std::string &path);
 
-} // namespace quennarix::desktop
+} // namespace quennarix::qt::startup

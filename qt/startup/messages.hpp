@@ -1,6 +1,6 @@
 #pragma once
 
-#include "linux/startup_settings.hpp"
+#include "qt/startup/settings.hpp"
 
 #include <QtGlobal>
 
@@ -11,7 +11,7 @@
 // abort and a core dump, after warnings that say why. Its messages are held
 // until the start succeeds; a fatal one instead becomes one line naming the
 // cause, and status 1.
-namespace quennarix::desktop {
+namespace quennarix::qt::startup {
 
 struct StartMessage
 {
@@ -36,4 +36,4 @@ FailedStart explainFailedStart(const std::vector<StartMessage> &held, const std:
 void holdStartMessages(const char *title, std::vector<Setting> made);
 void releaseStartMessages();
 
-} // namespace quennarix::desktop
+} // namespace quennarix::qt::startup
