@@ -122,6 +122,7 @@ dist: package
 	cat dist/SHA256SUMS
 
 bench: build
+	@bench/measured.py
 	build/release/bench/quennarix_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 
 screenshot: build windows

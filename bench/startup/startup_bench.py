@@ -32,6 +32,8 @@ import tempfile
 import time
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
+sys.path.insert(0, str(ROOT / "bench"))
+from measured import header  # noqa: E402
 BUILD = ROOT / "build" / "release"
 SETTLE_MS = "300"  # lets a program draw before it is ended, so its peak memory counts
 
@@ -251,7 +253,7 @@ def main():
             results.update(run_on_compositor(place, [p for p in programs if p[0] != "xcalc"],
                                              args.rounds))
 
-    print(f"{args.rounds} rounds, interleaved; {os.cpu_count()} cores")
+    print(f"{header()}; {args.rounds} rounds, interleaved")
     print(f"{'program':<36} {'median start ms':>15} {'spread (min-max)':>17} {'ratio to ours':>13} "
           f"{'peak RSS MB':>11}")
     ours = None

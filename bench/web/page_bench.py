@@ -17,7 +17,8 @@ import sys
 import tempfile
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
-sys.path[:0] = [str(ROOT / "tests" / "shared"), str(ROOT / "tests" / "web")]
+sys.path[:0] = [str(ROOT / "tests" / "shared"), str(ROOT / "tests" / "web"), str(ROOT / "bench")]
+from measured import header  # noqa: E402
 from expected_layout import LAYOUT  # noqa: E402
 from test_page import chromium  # noqa: E402
 
@@ -59,7 +60,7 @@ def main():
                     times[name].append(ready)
     finally:
         browser.quit()
-    print(f"{args.rounds} rounds, interleaved")
+    print(f"{header()}; {args.rounds} rounds, interleaved")
     for name, page in pages.items():
         data = page.read_bytes()
         print(f"{name:<16} {len(data):>7} bytes, {len(gzip.compress(data, mtime=0)):>6} gzipped; "
