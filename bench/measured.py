@@ -15,7 +15,11 @@ PROGRAM = ["runtime", "conversion", "form", "qt", "win32", "web", "resources", "
 
 
 def code_commit():
+    """In a source archive, its commit's, which may be later than the program's last change."""
     git = ["git", "-C", str(ROOT)]
+    if not (ROOT / ".git").exists():
+        commit = (ROOT / "cmake" / "commit.txt").read_text().split()[-1][:7]
+        return f"{commit} (a source archive)"
     commit = subprocess.run([*git, "log", "-1", "--format=%h", "--", *PROGRAM],
                             capture_output=True, text=True).stdout.strip() or "unknown"
     changed = subprocess.run([*git, "diff", "--quiet", "HEAD", "--", *PROGRAM]).returncode
