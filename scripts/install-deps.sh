@@ -78,12 +78,30 @@ install_missing() {
     done
     ((${#missing[@]} == 0)) && return 0
     echo "Installing missing packages: ${missing[*]}"
-    local sudo=()
-    ((EUID == 0)) || sudo=(sudo)
+    local sudo=() log
+    if ((EUID != 0)); then
+        command -v sudo >/dev/null || {
+            echo "install-deps.sh: installing needs root: run this as root, or set up sudo" >&2
+            exit 1
+        }
+        sudo=(sudo)
+    fi
     if [[ " ${missing[*]}" == *:arm64* && $(dpkg --print-foreign-architectures) != *arm64* ]]; then
         "${sudo[@]}" dpkg --add-architecture arm64
     fi
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    log=$(mktemp)
+    trap 'rm -f "$log"' RETURN
+    # A mirror mid-sync fails one index; what is asked for may still resolve.
+    if ! "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq 2>"$log"; then
+        echo "install-deps.sh: apt-get update failed:" >&2
+        grep -E '^(E|W|Err):' "$log" | sed 's/^/  /' >&2
+        if ! apt-get install -s -qq --no-install-recommends "${missing[@]}" >/dev/null 2>"$log"; then
+            echo "install-deps.sh: and these packages do not resolve from the indexes apt has:" >&2
+            sed 's/^/  /' "$log" >&2
+            exit 1
+        fi
+        echo "install-deps.sh: the packages resolve from the indexes apt has; going on" >&2
+    fi
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
         --no-install-recommends "${missing[@]}"
 }
