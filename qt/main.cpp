@@ -1,28 +1,16 @@
 #include "qt/form1.hpp"
-#include "qt/startup/display.hpp"
-#include "qt/startup/gnome_settings.hpp"
-#include "qt/startup/messages.hpp"
-#include "qt/startup/settings.hpp"
+#include "qt/startup/startup.hpp"
 #include "version.hpp"
-#ifdef QUENNARIX_ASK_COMPOSITOR_ABOUT_FRAMES
-#include "qt/startup/compositor_frames.hpp"
-#endif
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QIcon>
 #include <QImageReader>
-#include <QLibraryInfo>
 #include <QPixmap>
 #include <QTimer>
-#include <QVersionNumber>
 
-#include <cstdio>
 #include <cstdlib>
 
 namespace {
-
-using namespace quennarix::qt::startup;
 
 // The icon is PNG; saying so keeps Qt from loading every image plugin to ask
 // whether it reads PNG too.
@@ -37,32 +25,13 @@ QIcon loadIcon()
     return icon;
 }
 
-std::vector<Setting> settingsForThisDesktop()
-{
-    // Built with an older Qt, as the Debian 12 package is, the program may run on a newer one.
-    const QVersionNumber qt = QLibraryInfo::version();
-    const QString gtkTheme = QLibraryInfo::path(QLibraryInfo::PluginsPath) +
-                             QStringLiteral("/platformthemes/libqgtk3.so");
-    Facts facts{{qt.majorVersion(), qt.minorVersion()},
-                QFileInfo::exists(gtkTheme),
-                readGnomeInterface,
-                [] { return std::optional<bool>(); },
-                isSocket};
-#ifdef QUENNARIX_ASK_COMPOSITOR_ABOUT_FRAMES
-    facts.compositorDrawsFrames = compositorDrawsFrames;
-#endif
-    return startupSettings(environmentValue, facts);
-}
-
 } // namespace
 
 int main(int, char **argv)
 {
-    if (const std::string missing = missingDisplay(environmentValue); !missing.empty()) {
-        std::fprintf(stderr, "%s: %s\n", QUENNARIX_TITLE, missing.c_str());
-        return 1;
-    }
-    const std::vector<Setting> settings = settingsForThisDesktop();
+    using namespace quennarix::qt::startup;
+    const std::vector<Setting> settings =
+        startupSettings([](const char *name) { return std::getenv(name); }, factsOfThisMachine());
     for (const Setting &setting : settings)
         setenv(setting.name.c_str(), setting.value.c_str(), 0);
 

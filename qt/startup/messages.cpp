@@ -1,53 +1,62 @@
-#include "qt/startup/messages.hpp"
-
-#include "qt/startup/display.hpp"
+#include "qt/startup/startup.hpp"
 
 #include <QString>
 
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
-#include <thread>
 
 namespace quennarix::qt::startup {
 
-FailedStart explainFailedStart(const std::vector<StartMessage> &held, const std::string &fatal,
-                               const Environment &environment)
-{
-    FailedStart failed;
-    for (const StartMessage &message : held) {
-        std::string explains;
-        if (message.category == "qt.qpa.xcb" &&
-            message.text.starts_with("could not connect to display"))
-            explains = unreachableX11Display(environment);
-        else if (message.text.starts_with("Failed to create wl_display"))
-            explains = unreachableWaylandDisplay(environment);
-        else if (message.category == "qt.qpa.plugin")
-            explains = message.text;
-        else
-            failed.passOn.push_back(message);
-        if (failed.cause.empty())
-            failed.cause = explains;
-    }
-    if (failed.cause.empty())
-        failed.cause = fatal.substr(0, fatal.find('\n'));
-    return failed;
-}
-
 namespace {
+
+struct Message
+{
+    QtMsgType type;
+    std::string category;
+    std::string text;
+};
 
 // Qt's message handler is a plain function, so what it holds is global.
 std::mutex gMutex;
 const char *gTitle = "";
 std::vector<Setting> gMade;
-std::vector<StartMessage> gHeld;
-QtMessageHandler gPrevious = nullptr;
+std::vector<Message> gHeld;
+QtMessageHandler gQt = nullptr; // Qt's own, which prints a message with its category
 bool gHolding = false;
 
-void passOn(const StartMessage &message)
+void passOn(const Message &message)
 {
     const QMessageLogContext context(nullptr, 0, nullptr, message.category.c_str());
-    qt_message_output(message.type, context, QString::fromStdString(message.text));
+    gQt(message.type, context, QString::fromStdString(message.text));
+}
+
+// The display Qt could not open, as the environment names it.
+std::string unreachable(const char *display, const char *variable, const char *unset)
+{
+    const char *x11 = std::getenv("DISPLAY");
+    const char *wayland = std::getenv("WAYLAND_DISPLAY");
+    if ((x11 == nullptr || *x11 == '\0') && (wayland == nullptr || *wayland == '\0'))
+        return "no display: neither DISPLAY nor WAYLAND_DISPLAY is set";
+    const char *value = std::getenv(variable);
+    std::string sentence = std::string("cannot open the ") + display + " ";
+    if (value == nullptr)
+        return sentence + unset;
+    if (*value == '\0')
+        return sentence.append("(").append(variable).append(" is empty)");
+    return sentence + value;
+}
+
+// Why Qt could not start, where a message says so.
+std::string causeIn(const Message &message)
+{
+    if (message.category == "qt.qpa.xcb" &&
+        message.text.starts_with("could not connect to display"))
+        return unreachable("display", "DISPLAY", "(DISPLAY is not set)");
+    if (message.text.starts_with("Failed to create wl_display"))
+        // Without WAYLAND_DISPLAY, clients try the compositor's default socket.
+        return unreachable("Wayland display", "WAYLAND_DISPLAY", "wayland-0");
+    return message.category == "qt.qpa.plugin" ? message.text : std::string();
 }
 
 void hold(QtMsgType type, const QMessageLogContext &context, const QString &text)
@@ -55,24 +64,25 @@ void hold(QtMsgType type, const QMessageLogContext &context, const QString &text
     std::unique_lock lock(gMutex);
     if (!gHolding) { // released while this message was on its way
         lock.unlock();
-        qt_message_output(type, context, text);
+        gQt(type, context, text);
         return;
     }
-    StartMessage message{type, context.category != nullptr ? context.category : "",
-                         text.toStdString()};
     if (type != QtFatalMsg) {
-        gHeld.push_back(std::move(message));
+        gHeld.push_back(
+            {type, context.category != nullptr ? context.category : "", text.toStdString()});
         return;
     }
-    qInstallMessageHandler(gPrevious);
-    const FailedStart failed = explainFailedStart(gHeld, message.text, environmentValue);
-    // Inside a message handler Qt prints a further message bare, without its
-    // category; its guard holds for this thread only.
-    std::thread([&failed] {
-        for (const StartMessage &passed : failed.passOn)
-            passOn(passed);
-    }).join();
-    std::fprintf(stderr, "%s: %s\n", gTitle, failed.cause.c_str());
+    // The messages that do not merely restate the cause go before it.
+    std::string cause;
+    for (const Message &message : gHeld) {
+        if (std::string explains = causeIn(message); explains.empty())
+            passOn(message);
+        else if (cause.empty())
+            cause = std::move(explains);
+    }
+    if (cause.empty())
+        cause = text.section(QLatin1Char('\n'), 0, 0).toStdString();
+    std::fprintf(stderr, "%s: %s\n", gTitle, cause.c_str());
     std::_Exit(1);
 }
 
@@ -84,24 +94,19 @@ void holdStartMessages(const char *title, std::vector<Setting> made)
     gTitle = title;
     gMade = std::move(made);
     gHolding = true;
-    gPrevious = qInstallMessageHandler(hold);
+    gQt = qInstallMessageHandler(hold);
 }
 
 void releaseStartMessages()
 {
-    std::vector<StartMessage> held;
-    {
-        const std::lock_guard lock(gMutex);
-        if (!gHolding)
-            return;
-        gHolding = false;
-        qInstallMessageHandler(gPrevious);
-        held.swap(gHeld);
-    }
-    for (const StartMessage &message : held) {
+    const std::lock_guard lock(gMutex);
+    gHolding = false;
+    qInstallMessageHandler(gQt);
+    for (const Message &message : gHeld) {
         if (!reportsSetting(gMade, message.category, message.text))
             passOn(message);
     }
+    gHeld.clear();
 }
 
 } // namespace quennarix::qt::startup

@@ -1,7 +1,8 @@
-#include "qt/startup/settings.hpp"
+#include "qt/startup/startup.hpp"
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 
 namespace quennarix::qt::startup {
 
@@ -18,47 +19,32 @@ bool containsCaseless(std::string_view text, std::string_view word)
     return !std::ranges::search(text, word, caseless).empty();
 }
 
-bool xServerAtHand(const Environment &environment, const Facts &facts)
-{
-    const char *display = environment("DISPLAY");
-    if (display == nullptr || display[0] != ':')
-        return false; // none, or on another host
-    std::string_view number(display + 1);
-    number = number.substr(0, number.find('.'));
-    if (number.empty() || number.find_first_not_of("0123456789") != std::string_view::npos)
-        return false;
-    return facts.socketExists("/tmp/.X11-unix/X" + std::string(number));
-}
-
-// Before Qt 6.8, Qt's own Wayland frame loads its EGL integration (libEGL, a
-// Mesa driver, libLLVM) for a window that paints without GL. Where a
-// compositor answers that it draws frames, Qt is kept from preparing its own;
-// where it draws none and XWayland is at hand, Qt starts on X11, where the
-// window manager draws it. Either is harmless where Qt does not use Wayland.
+// Before Qt 6.8, Qt's Wayland frame loads EGL (libEGL, a Mesa driver, libLLVM)
+// for a window that paints without GL. Where the compositor draws the frames,
+// Qt is kept from preparing its own; where it draws none and an X server is at
+// hand, Qt starts on X11, where the window manager draws it.
 std::optional<Setting> frameChoice(const Environment &environment, const Facts &facts)
 {
-    if (facts.qt >= kQtWithGlFreeFrames)
-        return std::nullopt;
     for (const char *name : {"QT_WAYLAND_DISABLE_WINDOWDECORATION", "QT_WAYLAND_DECORATION",
                              kWaylandBuffers, "QT_WAYLAND_SHELL_INTEGRATION"}) {
         if (environment(name) != nullptr)
             return std::nullopt;
     }
     const std::optional<bool> draws = facts.compositorDrawsFrames();
-    if (!draws)
-        return std::nullopt;
-    if (*draws)
+    if (draws == true)
         return Setting{"QT_WAYLAND_DISABLE_WINDOWDECORATION", "1"};
-    if (environment("QT_QPA_PLATFORM") == nullptr && xServerAtHand(environment, facts))
+    const char *display = environment("DISPLAY"); // ":1" or ":1.0" is local
+    if (draws == false && environment("QT_QPA_PLATFORM") == nullptr && display != nullptr &&
+        display[0] == ':' &&
+        facts.socketExists("/tmp/.X11-unix/X" +
+                           std::string(display + 1, std::strcspn(display + 1, "."))))
         return Setting{"QT_QPA_PLATFORM", "xcb"};
     return std::nullopt;
 }
 
-// GNOME's Dark Style switch leaves the GTK theme light, and Qt's GTK theme
-// with it. So on GNOME, where that theme is installed and the user names no
-// other, GTK is asked for the dark variant of the user's theme, as a dark GTK
-// program shows it. GNOME's settings are read only there: GIO costs a start
-// about 1 MB where GTK does not load it anyway.
+// GNOME's Dark Style leaves the GTK theme light, and Qt's GTK theme with it, so
+// GTK is asked for the dark variant of the user's theme. GNOME's settings are
+// read only where that theme may load: GIO costs a start about 1 MB.
 std::optional<Setting> darkVariant(const Environment &environment, const Facts &facts)
 {
     const char *desktop = environment("XDG_CURRENT_DESKTOP");
@@ -79,20 +65,17 @@ std::optional<Setting> darkVariant(const Environment &environment, const Facts &
 
 std::vector<Setting> startupSettings(const Environment &environment, const Facts &facts)
 {
-    // Qt's GTK theme loads GTK 3, whose X11 backend probes GL for its visuals
-    // in the first GTK program on each X server; GTK never draws here, and
-    // nothing else reads the variable.
+    // Qt's GTK theme loads GTK 3, whose X11 backend probes GL in the first GTK
+    // program on an X server; GTK never draws here, and nothing else reads it.
     std::vector<Setting> wanted{{"GDK_GL", "disable"}};
-    if (auto frame = frameChoice(environment, facts))
-        wanted.push_back(std::move(*frame));
     if (facts.qt >= kQtWithGlFreeFrames) {
-        // Plasma's theme before 6.7 creates an OpenGL context as Qt starts, to
-        // test whether Qt Quick may use GL (plasma-integration 001369e); with
-        // Qt's GL integrations off it fails at once. Nothing shows the theme's
-        // version before Qt loads it, and from Qt 6.8 a window that paints
-        // without GL, its Wayland frame included, loses nothing by it.
+        // Plasma's theme before 6.7 makes a GL context as Qt starts
+        // (plasma-integration 001369e). Its version cannot be read before Qt
+        // loads it, and from Qt 6.8 this window, its frame included, needs no GL.
         wanted.push_back({kWaylandBuffers, "none"});
         wanted.push_back({kX11Gl, "none"});
+    } else if (auto frame = frameChoice(environment, facts)) {
+        wanted.push_back(std::move(*frame));
     }
     if (auto dark = darkVariant(environment, facts))
         wanted.push_back(std::move(*dark));

@@ -1,5 +1,4 @@
-#include "qt/startup/messages.hpp"
-#include "qt/startup/settings.hpp"
+#include "qt/startup/startup.hpp"
 #include "table.hpp"
 
 #include <gtest/gtest.h>
@@ -31,8 +30,8 @@ Environment environmentOf(const Variables &variables)
     };
 }
 
-constexpr QtVersion kQt64{6, 4};
-constexpr QtVersion kQt68{6, 8};
+constexpr int kQt64 = QT_VERSION_CHECK(6, 4, 0);
+constexpr int kQt68 = QT_VERSION_CHECK(6, 8, 0);
 
 struct SettingsRow : testing::NamedRow
 {
@@ -40,7 +39,7 @@ struct SettingsRow : testing::NamedRow
     std::vector<Setting> expected;
     std::set<std::string> asks = {}; // "gnome", "compositor"
     Variables gnome = {};            // org.gnome.desktop.interface: key to value
-    QtVersion qt = kQt68;
+    int qt = kQt68;
     std::optional<bool> compositorDraws = std::nullopt;
     bool gtkThemeInstalled = true;
 };
@@ -178,66 +177,6 @@ const ReportRow kReportRows[] = {
 };
 
 QUENNARIX_TABLE(ReportsSetting, kReportRows);
-
-struct FailureRow : testing::NamedRow
-{
-    std::vector<StartMessage> held;
-    std::string fatal;
-    Variables environment;
-    std::string cause;
-    std::vector<std::string> passedOn;
-};
-
-using FailedStartCause = testing::Table<FailureRow>;
-
-TEST_P(FailedStartCause, IsNamedInOneLine)
-{
-    const FailedStart failed =
-        explainFailedStart(row().held, row().fatal, environmentOf(row().environment));
-    EXPECT_EQ(failed.cause, row().cause);
-    std::vector<std::string> passedOn;
-    for (const StartMessage &message : failed.passOn)
-        passedOn.push_back(message.text);
-    EXPECT_EQ(passedOn, row().passedOn);
-}
-
-const StartMessage kNoXcb{QtWarningMsg, "qt.qpa.plugin",
-                          "Could not load the Qt platform plugin \"xcb\" in \"\" even though it "
-                          "was found."};
-const std::string kAborting =
-    "This application failed to start because no Qt platform plugin could be initialized.\n"
-    "Available platform plugins are: offscreen, xcb.";
-const StartMessage kStray{QtWarningMsg, "default", "QStandardPaths: XDG_RUNTIME_DIR not set"};
-
-const FailureRow kFailureRows[] = {
-    {{"NoXServer"},
-     {kStray, {QtWarningMsg, "qt.qpa.xcb", "could not connect to display :5"}, kNoXcb},
-     kAborting,
-     {{"DISPLAY", ":5"}},
-     "cannot open the display :5",
-     {kStray.text}},
-    {{"NoCompositorAtTheDefaultSocket"},
-     {{QtWarningMsg, "default", "Failed to create wl_display (No such file or directory)"},
-      {QtWarningMsg, "qt.qpa.plugin", "Could not load the Qt platform plugin \"wayland\""}},
-     kAborting,
-     {},
-     "cannot open the Wayland display wayland-0",
-     {}},
-    {{"PlatformQtLacks"},
-     {{QtWarningMsg, "qt.qpa.plugin", "Could not find the Qt platform plugin \"bogus\" in \"\""}},
-     kAborting,
-     {{"QT_QPA_PLATFORM", "bogus"}},
-     "Could not find the Qt platform plugin \"bogus\" in \"\"",
-     {}},
-    {{"NothingExplains"},
-     {kStray},
-     kAborting,
-     {},
-     "This application failed to start because no Qt platform plugin could be initialized.",
-     {kStray.text}},
-};
-
-QUENNARIX_TABLE(FailedStartCause, kFailureRows);
 
 } // namespace
 } // namespace quennarix::qt::startup

@@ -1,11 +1,20 @@
-#include "qt/startup/gnome_settings.hpp"
+#include "qt/startup/startup.hpp"
+
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QVersionNumber>
 
 #include <dlfcn.h>
+#include <filesystem>
 #include <gio/gio.h>
 
 namespace quennarix::qt::startup {
 
-std::optional<std::string> readGnomeInterface(const char *key)
+namespace {
+
+// GLib reads the settings from dconf's database file, so no service on the bus
+// can hold the start up, as the desktop portal, which answers the same, may.
+std::optional<std::string> gnomeInterface(const char *key)
 {
     // Loaded only when asked: linked into the program, it cost every start about 1 MB.
     static void *const gio = dlopen("libgio-2.0.so.0", RTLD_LAZY | RTLD_LOCAL);
@@ -22,7 +31,6 @@ std::optional<std::string> readGnomeInterface(const char *key)
     QUENNARIX_FIND(g_object_unref);
     QUENNARIX_FIND(g_free);
 #undef QUENNARIX_FIND
-
     GSettingsSchemaSource *source = g_settings_schema_source_get_default();
     GSettingsSchema *schema =
         source != nullptr
@@ -41,6 +49,25 @@ std::optional<std::string> readGnomeInterface(const char *key)
     }
     g_settings_schema_unref(schema);
     return value;
+}
+
+} // namespace
+
+Facts factsOfThisMachine()
+{
+    const QVersionNumber qt = QLibraryInfo::version();
+    const QString gtkTheme = QLibraryInfo::path(QLibraryInfo::PluginsPath) +
+                             QStringLiteral("/platformthemes/libqgtk3.so");
+    Facts facts{QT_VERSION_CHECK(qt.majorVersion(), qt.minorVersion(), 0),
+                QFileInfo::exists(gtkTheme), gnomeInterface, [] { return std::optional<bool>(); },
+                [](const std::string &path) {
+                    std::error_code error;
+                    return std::filesystem::is_socket(path, error);
+                }};
+#ifdef QUENNARIX_ASK_COMPOSITOR_ABOUT_FRAMES
+    facts.compositorDrawsFrames = compositorDrawsFrames;
+#endif
+    return facts;
 }
 
 } // namespace quennarix::qt::startup
