@@ -10,23 +10,6 @@
 
 #include <cstdlib>
 
-namespace {
-
-// The icon is PNG; saying so keeps Qt from loading every image plugin to ask
-// whether it reads PNG too.
-QIcon loadIcon()
-{
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
-        QImageReader reader(QStringLiteral(":/icons/quennarix-%1.png").arg(size), "png");
-        reader.setAutoDetectImageFormat(false);
-        icon.addPixmap(QPixmap::fromImage(reader.read()));
-    }
-    return icon;
-}
-
-} // namespace
-
 int main(int, char **argv)
 {
     using namespace quennarix::qt::startup;
@@ -47,8 +30,17 @@ int main(int, char **argv)
 
     quennarix::qt::Form1 form;
     form.show();
-    // Decoding the icon need not hold up the window; it follows straight after.
-    QTimer::singleShot(0, &application, [] { QApplication::setWindowIcon(loadIcon()); });
+    // Decoding the icon need not hold up the window. Told the format and to
+    // guess none, Qt asks no image plugin whether it reads PNG too.
+    QTimer::singleShot(0, &application, [] {
+        QIcon icon;
+        for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+            QImageReader reader(QStringLiteral(":/icons/quennarix-%1.png").arg(size), "png");
+            reader.setAutoDetectImageFormat(false);
+            icon.addPixmap(QPixmap::fromImage(reader.read()));
+        }
+        QApplication::setWindowIcon(icon);
+    });
     // SIGTERM keeps its default: the window has nothing to save, and a session
     // that ends must not wait for Qt's threads to wind down.
     return QApplication::exec();
