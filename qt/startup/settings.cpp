@@ -33,11 +33,12 @@ std::optional<Setting> frameChoice(const Environment &environment, const Facts &
     const std::optional<bool> draws = facts.compositorDrawsFrames();
     if (draws == true)
         return Setting{"QT_WAYLAND_DISABLE_WINDOWDECORATION", "1"};
-    const char *display = environment("DISPLAY"); // ":1" or ":1.0" is local
-    if (draws == false && environment("QT_QPA_PLATFORM") == nullptr && display != nullptr &&
-        display[0] == ':' &&
-        facts.socketExists("/tmp/.X11-unix/X" +
-                           std::string(display + 1, std::strcspn(display + 1, "."))))
+    // An X server of this machine, ":1" or ":1.0", has a socket by its number.
+    const char *x11 = environment("DISPLAY");
+    const bool xServerAtHand =
+        x11 != nullptr && x11[0] == ':' &&
+        facts.socketExists("/tmp/.X11-unix/X" + std::string(x11 + 1, std::strcspn(x11 + 1, ".")));
+    if (draws == false && xServerAtHand && environment("QT_QPA_PLATFORM") == nullptr)
         return Setting{"QT_QPA_PLATFORM", "xcb"};
     return std::nullopt;
 }

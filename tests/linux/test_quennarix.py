@@ -310,6 +310,9 @@ class FailedStart(unittest.TestCase):
             "Wayland asked for with no compositor, on a live X display": (
                 {"DISPLAY": live, "QT_QPA_PLATFORM": "wayland"},
                 "cannot open the Wayland display wayland-0"),
+            "a Wayland display named that is not there": (
+                {"WAYLAND_DISPLAY": "wayland-9", "QT_QPA_PLATFORM": "wayland"},
+                "cannot open the Wayland display wayland-9"),
         }
         for name, (environment, cause) in rows.items():
             with self.subTest(name):
