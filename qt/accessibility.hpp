@@ -1,57 +1,17 @@
 #pragma once
 
-#include <QAccessibleWidget>
-
-class QLineEdit;
+class QAccessibleInterface;
+class QObject;
+class QString;
 
 namespace quennarix::qt {
 
-// A box as a screen reader sees it: Qt's own line edit interface reports a
-// zero-length run of text attributes at each offset, and Orca 43 then reads a
-// box that gets the focus only up to its last character ("5" for "5A"). This
-// one reports the whole text as one run, the box having no formatting.
-class AccessibleBox : public QAccessibleWidget,
-                      public QAccessibleTextInterface,
-                      public QAccessibleEditableTextInterface
-{
-public:
-    explicit AccessibleBox(QLineEdit *box);
-
-    QString text(QAccessible::Text t) const override;
-    void setText(QAccessible::Text t, const QString &text) override;
-    QAccessible::State state() const override;
-    void *interface_cast(QAccessible::InterfaceType type) override;
-
-    // QAccessibleTextInterface
-    void selection(int selectionIndex, int *startOffset, int *endOffset) const override;
-    int selectionCount() const override;
-    void addSelection(int startOffset, int endOffset) override;
-    void removeSelection(int selectionIndex) override;
-    void setSelection(int selectionIndex, int startOffset, int endOffset) override;
-    int cursorPosition() const override;
-    void setCursorPosition(int position) override;
-    QString text(int startOffset, int endOffset) const override;
-    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
-                             int *startOffset, int *endOffset) const override;
-    QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
-                            int *startOffset, int *endOffset) const override;
-    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType, int *startOffset,
-                         int *endOffset) const override;
-    int characterCount() const override;
-    QRect characterRect(int offset) const override;
-    int offsetAtPoint(const QPoint &point) const override;
-    void scrollToSubstring(int startIndex, int endIndex) override;
-    QString attributes(int offset, int *startOffset, int *endOffset) const override;
-
-    // QAccessibleEditableTextInterface
-    void deleteText(int startOffset, int endOffset) override;
-    void insertText(int offset, const QString &text) override;
-    void replaceText(int startOffset, int endOffset, const QString &text) override;
-
-private:
-    QLineEdit *box() const;
-    // AT-SPI's offset -2 stands for the cursor.
-    int resolved(int offset) const;
-};
+// Form1 and its boxes as a screen reader sees them, for QAccessible::installFactory.
+// Qt gives a plain QWidget the role of a client area, a filler, even when it is
+// the window: this one is a window. Qt's line edit reports a zero-length run of
+// text attributes at each offset, and Orca 43 then reads a box that gets the
+// focus only up to its last character ("5" for "5A"): a box here reports its
+// text as one run, having no formatting.
+QAccessibleInterface *form1Accessible(const QString &className, QObject *object);
 
 } // namespace quennarix::qt

@@ -6,7 +6,6 @@
 #include "qt/message_box.hpp"
 
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
@@ -61,19 +60,6 @@ QWidget *createControl(const form::ControlLayout &entry, QWidget *parent, int dp
     if (const char *tip = form::toolTipOf(entry))
         control->setToolTip(QString::fromLatin1(tip));
     return control;
-}
-
-// Qt gives a plain QWidget the role of a client area, a filler to a screen
-// reader, even when it is the window; this one is announced as a window. Its
-// boxes are read whole (AccessibleBox).
-QAccessibleInterface *form1Accessible(const QString &className, QObject *object)
-{
-    if (className == QLatin1String(Form1::staticMetaObject.className()))
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
-    if (auto *box = qobject_cast<QLineEdit *>(object);
-        box != nullptr && qobject_cast<Form1 *>(box->parent()) != nullptr)
-        return new AccessibleBox(box);
-    return nullptr;
 }
 
 QString toQString(std::u16string_view text)
