@@ -36,6 +36,7 @@ public:
     explicit Notification(QWidget *window) : QWidget(window)
     {
         setGeometry(0, 0, 1, 1);
+        hide(); // until it appears
         m_hide.setSingleShot(true);
         m_hide.setInterval(2000); // long enough to be read
         QObject::connect(&m_hide, &QTimer::timeout, this, &QWidget::hide);
@@ -60,18 +61,12 @@ QAccessibleInterface *notificationFactory(const QString &, QObject *object)
     return nullptr;
 }
 
-} // namespace
-
-namespace {
-
 // Installed before any notification is made, whose interface Qt then keeps.
 QWidget *makeNotification(QWidget *window)
 {
     static const bool installed = (QAccessible::installFactory(notificationFactory), true);
     (void)installed;
-    auto *notification = new Notification(window);
-    notification->hide();
-    return notification;
+    return new Notification(window);
 }
 
 } // namespace

@@ -31,32 +31,25 @@ void passOn(const Message &message)
     gQt(message.type, context, QString::fromStdString(message.text));
 }
 
-// The display Qt could not open, as the environment names it.
-std::string unreachable(const char *display, const char *variable, const char *unset)
-{
-    const char *x11 = std::getenv("DISPLAY");
-    const char *wayland = std::getenv("WAYLAND_DISPLAY");
-    if ((x11 == nullptr || *x11 == '\0') && (wayland == nullptr || *wayland == '\0'))
-        return "no display: neither DISPLAY nor WAYLAND_DISPLAY is set";
-    const char *value = std::getenv(variable);
-    std::string sentence = std::string("cannot open the ") + display + " ";
-    if (value == nullptr)
-        return sentence + unset;
-    if (*value == '\0')
-        return sentence.append("(").append(variable).append(" is empty)");
-    return sentence + value;
-}
-
-// Why Qt could not start, where a message says so.
+// Why Qt could not start, where a message says so: a display it could not
+// open, as the environment names it, or a platform plugin it could not load.
 std::string causeIn(const Message &message)
 {
-    if (message.category == "qt.qpa.xcb" &&
-        message.text.starts_with("could not connect to display"))
-        return unreachable("display", "DISPLAY", "(DISPLAY is not set)");
-    if (message.text.starts_with("Failed to create wl_display"))
-        // Without WAYLAND_DISPLAY, clients try the compositor's default socket.
-        return unreachable("Wayland display", "WAYLAND_DISPLAY", "wayland-0");
-    return message.category == "qt.qpa.plugin" ? message.text : std::string();
+    const bool x11 = message.category == "qt.qpa.xcb" &&
+                     message.text.starts_with("could not connect to display");
+    if (!x11 && !message.text.starts_with("Failed to create wl_display"))
+        return message.category == "qt.qpa.plugin" ? message.text : std::string();
+    const auto named = [](const char *value) { return value != nullptr && *value != '\0'; };
+    if (!named(std::getenv("DISPLAY")) && !named(std::getenv("WAYLAND_DISPLAY")))
+        return "no display: neither DISPLAY nor WAYLAND_DISPLAY is set";
+    const char *variable = x11 ? "DISPLAY" : "WAYLAND_DISPLAY";
+    const char *value = std::getenv(variable);
+    std::string cause = x11 ? "cannot open the display " : "cannot open the Wayland display ";
+    if (value == nullptr) // Wayland clients then try the compositor's default socket
+        return cause + (x11 ? "(DISPLAY is not set)" : "wayland-0");
+    if (*value == '\0')
+        return cause.append("(").append(variable).append(" is empty)");
+    return cause + value;
 }
 
 void hold(QtMsgType type, const QMessageLogContext &context, const QString &text)
