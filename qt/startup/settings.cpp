@@ -33,12 +33,12 @@ std::optional<Setting> frameChoice(const Environment &environment, const Facts &
     const std::optional<bool> draws = facts.compositorDrawsFrames();
     if (draws == true)
         return Setting{"QT_WAYLAND_DISABLE_WINDOWDECORATION", "1"};
+    if (draws != false || environment("QT_QPA_PLATFORM") != nullptr)
+        return std::nullopt;
     // An X server of this machine, ":1" or ":1.0", has a socket by its number.
     const char *x11 = environment("DISPLAY");
-    const bool xServerAtHand =
-        x11 != nullptr && x11[0] == ':' &&
-        facts.socketExists("/tmp/.X11-unix/X" + std::string(x11 + 1, std::strcspn(x11 + 1, ".")));
-    if (draws == false && xServerAtHand && environment("QT_QPA_PLATFORM") == nullptr)
+    if (x11 != nullptr && x11[0] == ':' &&
+        facts.socketExists("/tmp/.X11-unix/X" + std::string(x11 + 1, std::strcspn(x11 + 1, "."))))
         return Setting{"QT_QPA_PLATFORM", "xcb"};
     return std::nullopt;
 }
