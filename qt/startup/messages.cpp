@@ -25,8 +25,11 @@ std::vector<Message> gHeld;
 QtMessageHandler gQt = nullptr; // Qt's own, which prints a message with its category
 bool gHolding = false;
 
+// A message that reports only what the program set is not passed on.
 void passOn(const Message &message)
 {
+    if (reportsSetting(gMade, message.category, message.text))
+        return;
     const QMessageLogContext context(nullptr, 0, nullptr, message.category.c_str());
     gQt(message.type, context, QString::fromStdString(message.text));
 }
@@ -95,10 +98,8 @@ void releaseStartMessages()
     const std::lock_guard lock(gMutex);
     gHolding = false;
     qInstallMessageHandler(gQt);
-    for (const Message &message : gHeld) {
-        if (!reportsSetting(gMade, message.category, message.text))
-            passOn(message);
-    }
+    for (const Message &message : gHeld)
+        passOn(message);
     gHeld.clear();
 }
 
